@@ -1,0 +1,180 @@
+#include "platform/DriveMap.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <dirent.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    return s;
+}
+
+// mountinfo escapes blanks, tabs, newlines and backslashes as \ooo.
+std::string unescapeMountField(std::string_view field)
+{
+    std::string out;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const std::string_view oct = field.substr(i + 1, 3);
+            if (oct.size() == 3 && std::all_of(oct.begin(), oct.end(), [](char c) { return c >= '0' && c <= '7'; })) {
+                out.push_back(static_cast<char>(((oct[0] - '0') << 6) | ((oct[1] - '0') << 3) | (oct[2] - '0')));
+                i += 3;
+                continue;
+            }
+        }
+        out.push_back(field[i]);
+    }
+    return out;
+}
+
+bool isBelow(const std::string& path, std::string_view prefix)
+{
+    return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+int DriveMap::slot(char letter)
+{
+    const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    if (up < kFirstLetter || up > kLastLetter)
+        return -1;
+    return up - kFirstLetter;
+}
+
+DriveMap DriveMap::fromSpec(std::string_view spec)
+{
+    DriveMap map;
+    while (!spec.empty()) {
+        const size_t end = spec.find(';');
+        const std::string_view entry = trimmed(spec.substr(0, end));
+        spec = end == std::string_view::npos ? std::string_view{} : spec.substr(end + 1);
+
+        const size_t eq = entry.find('=');
+        if (eq == std::string_view::npos)
+            continue;
+        std::string_view letter = trimmed(entry.substr(0, eq));
+        if (letter.size() == 2 && letter[1] == ':')
+            letter.remove_suffix(1);
+        const std::string_view path = trimmed(entry.substr(eq + 1));
+        if (letter.size() != 1 || slot(letter[0]) < 0 || path.empty())
+            continue;
+        map.set(letter[0], std::string(path));
+    }
+    return map;
+}
+
+std::vector<std::string> DriveMap::removableMountPoints(std::string_view mountinfo)
+{
+    std::vector<std::string> points;
+    std::istringstream lines{std::string(mountinfo)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        // mount ID, parent ID, major:minor, root, mount point, ...
+        std::istringstream fields(line);
+        std::string field;
+        for (int i = 0; i < 5 && fields >> field; ++i) {
+        }
+        if (!fields)
+            continue;
+        std::string point = unescapeMountField(field);
+        if (isBelow(point, "/media/") || isBelow(point, "/run/media/") || isBelow(point, "/mnt/"))
+            points.push_back(std::move(point));
+    }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    return points;
+}
+
+DriveMap DriveMap::automatic(const std::string& driveC, const std::vector<std::string>& volumes)
+{
+    DriveMap map;
+    map.set('C', driveC);
+    char letter = 'D';
+    for (const std::string& volume : volumes) {
+        if (letter > kLastLetter)
+            break;
+        map.set(letter++, volume);
+    }
+    return map;
+}
+
+DriveMap DriveMap::fromEnvironment()
+{
+    if (const char* spec = std::getenv("KRT_DRIVES"); spec && *spec)
+        return fromSpec(spec);
+
+    std::filesystem::path dataHome;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        dataHome = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        dataHome = std::filesystem::path(home) / ".local" / "share";
+    else
+        dataHome = std::filesystem::temp_directory_path();
+    const std::filesystem::path driveC = dataHome / "krt-config" / "drive_c";
+    std::error_code ec;
+    std::filesystem::create_directories(driveC, ec);
+
+    std::ifstream in("/proc/self/mountinfo");
+    std::stringstream text;
+    text << in.rdbuf();
+    return automatic(driveC.string(), removableMountPoints(text.str()));
+}
+
+void DriveMap::set(char letter, std::string nativeDir)
+{
+    const int i = slot(letter);
+    if (i >= 0)
+        m_roots[static_cast<size_t>(i)] = std::move(nativeDir);
+}
+
+std::optional<std::string> DriveMap::nativeRoot(char letter) const
+{
+    const int i = slot(letter);
+    if (i < 0 || m_roots[static_cast<size_t>(i)].empty())
+        return std::nullopt;
+    return m_roots[static_cast<size_t>(i)];
+}
+
+std::optional<std::string> DriveMap::toNative(std::string_view path) const
+{
+    const bool hasDrive = path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+    if (!hasDrive)
+        return std::string(path);
+    const std::optional<std::string> root = nativeRoot(path[0]);
+    if (!root)
+        return std::nullopt;
+
+    std::string rest(path.substr(2));
+    std::replace(rest.begin(), rest.end(), '\\', '/');
+    while (!rest.empty() && rest.front() == '/')
+        rest.erase(rest.begin());
+    std::string native = *root;
+    if (rest.empty())
+        return native;
+    if (native.empty() || native.back() != '/')
+        native.push_back('/');
+    return native + rest;
+}
+
+bool DriveMap::isUsable(char letter) const
+{
+    const std::optional<std::string> root = nativeRoot(letter);
+    if (!root)
+        return false;
+    DIR* dir = ::opendir(root->c_str());
+    if (!dir)
+        return false;
+    ::closedir(dir);
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// Maps the drive letters C: to Z: that the tool's logic speaks of to native
+/// folders, and translates Windows-style paths ("E:\GSM\TQ270.TXT") into
+/// native ones at the file-system boundary.
+class DriveMap
+{
+public:
+    static constexpr char kFirstLetter = 'C';
+    static constexpr char kLastLetter = 'Z';
+
+    DriveMap() = default;
+
+    /// "C=/path;E=/media/me/CARD": the form of the KRT_DRIVES variable.
+    /// Entries without a letter C..Z or without a path are ignored.
+    [[nodiscard]] static DriveMap fromSpec(std::string_view spec);
+
+    /// Mount points of removable or external volumes (below /media/,
+    /// /run/media/ or /mnt/) listed in a /proc/self/mountinfo text, sorted.
+    [[nodiscard]] static std::vector<std::string> removableMountPoints(std::string_view mountinfo);
+
+    /// C: is the tool's own folder on the PC; D: onwards are the given
+    /// volumes in order, as many as there are letters.
+    [[nodiscard]] static DriveMap automatic(const std::string& driveC, const std::vector<std::string>& volumes);
+
+    /// KRT_DRIVES when set, else the automatic map over
+    /// $XDG_DATA_HOME/krt-config/drive_c (created) and /proc/self/mountinfo.
+    [[nodiscard]] static DriveMap fromEnvironment();
+
+    void set(char letter, std::string nativeDir);
+
+    [[nodiscard]] std::optional<std::string> nativeRoot(char letter) const;
+
+    /// The native path for a Windows-style path. A path without a drive
+    /// letter is taken as native already; a letter that is not mapped gives
+    /// nothing.
+    [[nodiscard]] std::optional<std::string> toNative(std::string_view path) const;
+
+    /// A root is usable when its folder exists and can be opened. The
+    /// process's working directory is never changed to find out.
+    [[nodiscard]] bool isUsable(char letter) const;
+
+private:
+    static int slot(char letter);
+
+    std::array<std::string, kLastLetter - kFirstLetter + 1> m_roots;
+};

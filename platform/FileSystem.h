@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/DriveMap.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// Windows file attribute bits, as the tool's logic reads and sets them.
+namespace FileAttribute {
+inline constexpr unsigned ReadOnly = 0x01;
+inline constexpr unsigned Hidden = 0x02;
+inline constexpr unsigned System = 0x04;
+inline constexpr unsigned Directory = 0x10;
+inline constexpr unsigned Archive = 0x20;
+inline constexpr unsigned Normal = 0x80;
+} // namespace FileAttribute
+
+/// Every file operation of the tool. Paths are Windows-style paths over the
+/// drive map ("E:\GSM\TQ270.TXT") or native paths.
+///
+/// The read-only attribute is "no write permission bit" and is enforced here,
+/// so delete, rename and write of a read-only file fail even for root, as
+/// they do on Windows.
+class FileSystem
+{
+public:
+    explicit FileSystem(const DriveMap& drives);
+
+    [[nodiscard]] const DriveMap& drives() const { return m_drives; }
+    [[nodiscard]] std::optional<std::string> nativePath(std::string_view path) const;
+
+    [[nodiscard]] bool exists(std::string_view path) const;
+    [[nodiscard]] bool isDirectory(std::string_view path) const;
+    [[nodiscard]] bool isFile(std::string_view path) const;
+
+    /// One level, as CreateDirectory: fails when the parent is missing or the
+    /// name exists already.
+    bool createDirectory(std::string_view path);
+    /// Only an empty folder is removed.
+    bool removeDirectory(std::string_view path);
+    /// Names of the entries of a folder, sorted; empty when it cannot be read.
+    [[nodiscard]] std::vector<std::string> list(std::string_view path) const;
+
+    bool deleteFile(std::string_view path);
+    /// Fails when the target exists or the source is read-only.
+    bool rename(std::string_view from, std::string_view to);
+
+    [[nodiscard]] std::optional<std::string> readFile(std::string_view path) const;
+    /// Replaces the file in one step: a temporary file in the same folder is
+    /// written, flushed and renamed over the old one, so an interrupted write
+    /// leaves the old file or the new one. Fails when the folder is missing,
+    /// a folder stands at the path, or the file is read-only.
+    bool writeFile(std::string_view path, std::string_view bytes);
+
+    /// Attribute bits, or nothing when the path does not exist.
+    [[nodiscard]] std::optional<unsigned> attributes(std::string_view path) const;
+    /// Read-only maps to the permission bits; hidden and system go to the FAT
+    /// attribute ioctls on FAT volumes and to the extended attribute
+    /// user.krt.dosattrib elsewhere (silently dropped where neither works).
+    bool setAttributes(std::string_view path, unsigned attributes);
+
+    [[nodiscard]] bool isReadOnly(std::string_view path) const;
+
+private:
+    const DriveMap& m_drives;
+};

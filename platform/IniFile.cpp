@@ -1,0 +1,64 @@
+#include "platform/IniFile.h"
+
+#include "platform/FileSystem.h"
+
+#include <atomic>
+
+namespace {
+std::atomic<unsigned long> g_fileWrites{0};
+}
+
+IniFile::IniFile(FileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path))
+{
+    if (auto bytes = m_fs.readFile(m_path))
+        m_original = std::move(*bytes);
+    m_doc = IniDocument(m_original);
+}
+
+std::string IniFile::read(std::string_view section, std::string_view key, std::string_view defaultValue,
+                          std::size_t bufferSize) const
+{
+    return m_doc.read(section, key, defaultValue, bufferSize);
+}
+
+void IniFile::write(std::string_view section, std::string_view key, std::string_view value)
+{
+    m_doc.write(section, key, value);
+    m_written = true;
+}
+
+bool IniFile::save()
+{
+    if (!m_written)
+        return true;
+    if (m_fs.isReadOnly(m_path))
+        return false;
+    const std::string bytes = m_doc.bytes();
+    if (bytes == m_original && m_fs.isFile(m_path))
+        return true;
+    if (!m_fs.writeFile(m_path, bytes))
+        return false;
+    ++g_fileWrites;
+    m_original = bytes;
+    return true;
+}
+
+std::string IniFile::readKey(const FileSystem& fs, std::string_view path, std::string_view section,
+                             std::string_view key, std::string_view defaultValue, std::size_t bufferSize)
+{
+    const auto bytes = fs.readFile(path);
+    return IniDocument(bytes ? *bytes : std::string_view{}).read(section, key, defaultValue, bufferSize);
+}
+
+bool IniFile::writeKey(FileSystem& fs, std::string_view path, std::string_view section, std::string_view key,
+                       std::string_view value)
+{
+    IniFile file(fs, std::string(path));
+    file.write(section, key, value);
+    return file.save();
+}
+
+unsigned long IniFile::fileWrites()
+{
+    return g_fileWrites.load();
+}

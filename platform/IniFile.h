@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/IniDocument.h"
+
+#include <string>
+#include <string_view>
+
+class FileSystem;
+
+/// A parameter file opened for a batch of reads and writes: loaded once,
+/// changed in memory, and replaced on disk in one step by save().
+class IniFile
+{
+public:
+    IniFile(FileSystem& fs, std::string path);
+
+    [[nodiscard]] const std::string& path() const { return m_path; }
+
+    [[nodiscard]] std::string read(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                   std::size_t bufferSize) const;
+    void write(std::string_view section, std::string_view key, std::string_view value);
+
+    /// Puts the writes on disk. Nothing is written when no byte changed.
+    /// Fails, leaving the old file whole, when the folder is missing, the
+    /// file is read-only or the write does not complete. Succeeds without
+    /// touching anything when nothing was written.
+    bool save();
+
+    /// The per-call forms: one key read or written straight from or to disk.
+    [[nodiscard]] static std::string readKey(const FileSystem& fs, std::string_view path, std::string_view section,
+                                             std::string_view key, std::string_view defaultValue,
+                                             std::size_t bufferSize);
+    static bool writeKey(FileSystem& fs, std::string_view path, std::string_view section, std::string_view key,
+                         std::string_view value);
+
+    /// How many times save() has replaced a file on disk in this process;
+    /// the benchmark reports it.
+    [[nodiscard]] static unsigned long fileWrites();
+
+private:
+    FileSystem& m_fs;
+    std::string m_path;
+    std::string m_original;
+    IniDocument m_doc;
+    bool m_written = false;
+};
