@@ -1,0 +1,83 @@
+#include "TestDrives.h"
+#include "platform/DriveMap.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(DriveMapSpec, ParsesLettersAndSkipsWhatIsNotADrive)
+{
+    const DriveMap map = DriveMap::fromSpec(" C=/home/me/c ; e:=/media/me/CARD;B=/b;Q;R=;AA=/x;F=/path=with=equals;");
+    EXPECT_EQ(map.nativeRoot('C'), "/home/me/c");
+    EXPECT_EQ(map.nativeRoot('E'), "/media/me/CARD");
+    EXPECT_EQ(map.nativeRoot('e'), "/media/me/CARD");
+    EXPECT_EQ(map.nativeRoot('F'), "/path=with=equals");
+    EXPECT_EQ(map.nativeRoot('B'), std::nullopt) << "A: and B: are not drive roots of the tool";
+    EXPECT_EQ(map.nativeRoot('Q'), std::nullopt);
+    EXPECT_EQ(map.nativeRoot('R'), std::nullopt);
+    EXPECT_EQ(map.nativeRoot('D'), std::nullopt);
+}
+
+TEST(DriveMapMounts, KeepsRemovableVolumesInSortedOrder)
+{
+    const char* mountinfo =
+        "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+        "30 22 0:25 / /proc rw,nosuid - proc proc rw\n"
+        "61 22 8:33 / /run/media/me/SD\\040CARD rw,nosuid shared:40 - vfat /dev/sdc1 rw\n"
+        "62 22 8:17 / /media/me/CAM rw,nosuid shared:41 - vfat /dev/sdb1 rw\n"
+        "63 22 8:49 / /mnt/usb rw shared:42 - exfat /dev/sdd1 rw\n"
+        "64 22 0:50 / /mnt rw shared:43 - tmpfs tmpfs rw\n"
+        "65 22 0:51 / /mediafiles rw shared:44 - ext4 /dev/sde1 rw\n"
+        "66 22 8:17 / /media/me/CAM rw,nosuid shared:41 - vfat /dev/sdb1 rw\n"
+        "broken line\n";
+    EXPECT_EQ(DriveMap::removableMountPoints(mountinfo),
+              (std::vector<std::string>{"/media/me/CAM", "/mnt/usb", "/run/media/me/SD CARD"}));
+}
+
+TEST(DriveMapMounts, AutomaticMapPutsThePcOnCAndVolumesFromD)
+{
+    std::vector<std::string> volumes;
+    for (int i = 0; i < 30; ++i)
+        volumes.push_back("/media/v" + std::to_string(100 + i));
+    const DriveMap map = DriveMap::automatic("/data/drive_c", volumes);
+    EXPECT_EQ(map.nativeRoot('C'), "/data/drive_c");
+    EXPECT_EQ(map.nativeRoot('D'), "/media/v100");
+    EXPECT_EQ(map.nativeRoot('Z'), "/media/v122") << "volumes beyond Z: get no letter";
+}
+
+TEST(DriveMapPaths, TranslatesWindowsPathsAtTheBoundary)
+{
+    DriveMap map;
+    map.set('E', "/media/me/CARD");
+    map.set('C', "/c/");
+    EXPECT_EQ(map.toNative("E:\\GSM\\TQ270.TXT"), "/media/me/CARD/GSM/TQ270.TXT");
+    EXPECT_EQ(map.toNative("e:\\GSM\\"), "/media/me/CARD/GSM/");
+    EXPECT_EQ(map.toNative("E:\\"), "/media/me/CARD");
+    EXPECT_EQ(map.toNative("E:"), "/media/me/CARD");
+    EXPECT_EQ(map.toNative("C:\\TavrinoxaBackup"), "/c/TavrinoxaBackup");
+    EXPECT_EQ(map.toNative("F:\\GSM\\TQ270.TXT"), std::nullopt) << "an unmapped letter leads nowhere";
+    EXPECT_EQ(map.toNative("/tmp/native"), "/tmp/native");
+}
+
+TEST(DriveMapPaths, UsableOnlyWhenTheFolderOpens)
+{
+    TestDrives drives;
+    drives.addDrive('C');
+    drives.addDrive('E', false);
+    const fs::path file = drives.base() / "plain-file";
+    TestDrives::writeText(file, "x");
+    drives.map().set('F', file.string());
+    const fs::path before = fs::current_path();
+
+    EXPECT_TRUE(drives.map().isUsable('C'));
+    EXPECT_FALSE(drives.map().isUsable('E')) << "missing folder";
+    EXPECT_FALSE(drives.map().isUsable('F')) << "a file is no drive";
+    EXPECT_FALSE(drives.map().isUsable('G')) << "unmapped";
+    EXPECT_EQ(fs::current_path(), before) << "the working directory must never move to a card";
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "TestDrives.h"
+#include "platform/FileSystem.h"
+#include "platform/IniDocument.h"
+#include "platform/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct KeyWrite
+{
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+struct GoldenCase
+{
+    const char* name; // folder under data/ini with before.ini (optional) and after.ini
+    std::vector<KeyWrite> writes;
+};
+
+std::string golden(const std::string& name, const char* file)
+{
+    return TestDrives::readText(fs::path(KRT_TEST_DATA_DIR) / "ini" / name / file);
+}
+
+void PrintTo(const GoldenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class IniGoldenTest : public testing::TestWithParam<GoldenCase>
+{
+};
+
+// Each case goes through the per-key write on disk, as the private-profile
+// functions would, and must leave exactly the hand-written bytes.
+TEST_P(IniGoldenTest, WritesGiveTheExpectedBytes)
+{
+    const GoldenCase& c = GetParam();
+    TestDrives drives;
+    drives.addDrive('E');
+    FileSystem files(drives.map());
+    const fs::path before = fs::path(KRT_TEST_DATA_DIR) / "ini" / c.name / "before.ini";
+    if (fs::exists(before))
+        TestDrives::writeText(drives.native('E', "P.TXT"), TestDrives::readText(before));
+
+    for (const KeyWrite& w : c.writes)
+        ASSERT_TRUE(IniFile::writeKey(files, "E:\\P.TXT", w.section, w.key, w.value));
+
+    EXPECT_EQ(TestDrives::readText(drives.native('E', "P.TXT")), golden(c.name, "after.ini"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, IniGoldenTest,
+    testing::Values(GoldenCase{"new_file", {{"Sec", "Key", "Value"}}},
+                    GoldenCase{"empty_file", {{"Sec", "Key", "Value"}}},
+                    GoldenCase{"new_key", {{"A", "z", "3"}}},
+                    GoldenCase{"new_section", {{"B", "k", "v"}, {"C", "m", "n"}}},
+                    GoldenCase{"new_section_unterminated", {{"B", "k", "v"}}},
+                    GoldenCase{"replace_in_place", {{"mysection", "MYKEY", "2"}}},
+                    GoldenCase{"duplicate_section", {{"s", "c", "9"}}},
+                    GoldenCase{"value_text",
+                               {{"S", "Lead", "  \tv  "}, {"S", "Empty", ""}, {"S", "High", "caf\xe9 \xff"},
+                                {"S", "Raw", "a;b \"c\""}}},
+                    GoldenCase{"names_trimmed",
+                               {{" work hour", "work hour starth ", "7"}, {"WORK HOUR", "Work Hour StopH", "8"}}},
+                    GoldenCase{"unterminated_key", {{"S", "L", "2"}}}),
+    [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+
+struct ReadCase
+{
+    const char* what;
+    const char* section;
+    const char* key;
+    const char* defaultValue;
+    std::size_t bufferSize;
+    const char* expected;
+};
+
+TEST(IniDocumentRead, FollowsThePrivateProfileRules)
+{
+    const IniDocument doc("[S]\r\n"
+                          "Inline=1 ; note\r\n"
+                          "  Spaced  =   padded value   \r\n"
+                          "DQ=\"dq\"\r\n"
+                          "SQ='sq'\r\n"
+                          "Pair=\"\"\r\n"
+                          "Half=\"open\r\n"
+                          "Mixed=\"a'\r\n"
+                          "Empty=\r\n"
+                          "NoEquals\r\n"
+                          "Twelve=123456789012\r\n"
+                          "Eq=a=b\r\n"
+                          "[Work Hour]\n"
+                          "Work Hour StartH=4\n"
+                          "[S]\r\n"
+                          "Late=second section of the same name\r\n");
+    const ReadCase cases[] = {
+        {"no inline comments", "S", "Inline", "", 64, "1 ; note"},
+        {"names and value trimmed", "s", "SPACED", "", 64, "padded value"},
+        {"double quotes removed", "S", "DQ", "", 64, "dq"},
+        {"single quotes removed", "S", "SQ", "", 64, "sq"},
+        {"empty quotes give empty text", "S", "Pair", "x", 64, ""},
+        {"an unmatched quote stays", "S", "Half", "", 64, "\"open"},
+        {"different quotes stay", "S", "Mixed", "", 64, "\"a'"},
+        {"empty value is not the default", "S", "Empty", "dflt", 64, ""},
+        {"a line without '=' is no key", "S", "NoEquals", "dflt", 64, "dflt"},
+        {"missing key gives the default without trailing blanks", "S", "Nope", " dflt  ", 64, " dflt"},
+        {"missing section gives the default", "Other", "Inline", "d", 64, "d"},
+        {"buffer of 10 keeps 9", "S", "Twelve", "", 10, "123456789"},
+        {"buffer of 15 keeps 14", "S", "Twelve", "", 15, "123456789012"},
+        {"default is cut too", "S", "Nope", "abcdef", 4, "abc"},
+        {"buffer of 0 gives nothing", "S", "Inline", "", 0, ""},
+        {"value after the first '='", "S", "Eq", "", 64, "a=b"},
+        {"inner blanks must match", "Work Hour", "Work Hour StartH", "", 64, "4"},
+        {"inner blanks must match (not)", "WorkHour", "Work Hour StartH", "none", 64, "none"},
+        {"only the first section of a name counts", "S", "Late", "none", 64, "none"},
+    };
+    for (const ReadCase& c : cases)
+        EXPECT_EQ(doc.read(c.section, c.key, c.defaultValue, c.bufferSize), c.expected) << c.what;
+}
+
+TEST(IniDocumentRead, ValueOfExactlyTheLimitRoundTrips)
+{
+    const std::string eighty(80, 'x');
+    IniDocument doc;
+    doc.write("Receive number and receive email", "ReceiveEmail1", eighty);
+    EXPECT_EQ(doc.read("Receive number and receive email", "ReceiveEmail1", "", 81), eighty);
+    EXPECT_EQ(doc.read("Receive number and receive email", "ReceiveEmail1", "", 80), eighty.substr(0, 79));
+}
+
+TEST(IniDocumentWrite, TrailingBlanksAreWrittenButNotReadBack)
+{
+    IniDocument doc;
+    doc.write("S", "K", "v  ");
+    EXPECT_EQ(doc.bytes(), "[S]\r\nK=v  \r\n");
+    EXPECT_EQ(doc.read("S", "K", "", 64), "v");
+}
+
+} // namespace
