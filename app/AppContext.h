@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ParameterRecords.h"
 #include "platform/Clock.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
@@ -21,6 +22,7 @@ public:
     [[nodiscard]] RegistryStore& registry() { return m_registry; }
     [[nodiscard]] MessageService& messages() { return m_messages; }
     [[nodiscard]] const Clock& clock() const { return m_clock; }
+    [[nodiscard]] ParameterRecords& records() { return m_records; }
 
 private:
     DriveMap m_drives;
@@ -28,4 +30,5 @@ private:
     RegistryStore m_registry;
     MessageService& m_messages;
     const Clock& m_clock;
+    ParameterRecords m_records;
 };

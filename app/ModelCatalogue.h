@@ -16,7 +16,8 @@ struct ModelDescriptor
     int mainDialog;              // 137 plain file, 187 encrypted file
     int cameraDialog;            // 143, 154, 156, 158 or 204
     CameraLayout cameraLayout;
-    bool hasCameraName; // "Camera Name" closes the camera section
+    bool hasCameraName;    // "Camera Name" closes the camera section
+    bool writesSmsControl; // false where the firmware ignores its layout's "SMS Control"
     bool hasFtpSection;
     bool hasSmtpSecurity;
     bool hasGameCallAudio;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "network/NetworkParameters.h"
+
+class IniFile;
+
+/// How a parameter file carries the network sections.
+struct NetworkSectionOptions
+{
+    bool hasSmtpSecurity = true; // the model writes and reads "SMTP SSL"
+    /// The encoded-file variant keeps "SendEmailPassword" exactly as held:
+    /// no trimming or cutting when written, none when read (beyond the
+    /// 30-character read).
+    bool verbatimSendEmailPassword = false;
+};
+
+/// Reads "Via WAP Settings" and "Via Internet Settings" into both records;
+/// a missing key gives an empty field. Reading cannot fail.
+bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& options,
+                         NetworkParameters& current, NetworkParameters& loadedCopy);
+/// Writes every key of the two sections, empty ones included, into the
+/// batch; the file's save() reports whether it reached the disk.
+void SaveNetworkSections(IniFile& file, const NetworkSectionOptions& options,
+                         const NetworkParameters& params);
+
+bool LoadFtpSection(const IniFile& file, FtpParameters& params);
+void SaveFtpSection(IniFile& file, const FtpParameters& params);

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/ModelCatalogue.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class AppContext;
+class IniFile;
+
+/// The texts a main dialog keeps for its model's parameter file.
+struct ModelFileTexts
+{
+    std::string modelValue;       // the "Model" value of the file mark
+    std::string fileName;         // "TQ270.TXT"
+    std::string folder;           // "GSM\"
+    std::string relativeCardPath; // "GSM\TQ270.TXT"
+    std::string backupFolder;     // "C:\TavrinoxaBackup"
+    std::string backupPath;       // "C:\TavrinoxaBackup\TQ270.TXT"
+};
+
+/// The parameter-file side of a main parameter dialog, without a window:
+/// where the model's file and backup copy live, reading and writing them as
+/// a whole, the file mark, the customer information and the camera
+/// defaults and clock stamp. The records it reads into and writes from are
+/// the application's (AppContext::records()).
+///
+/// Operations keep the dialog's conventions: direction 0 writes, 1 reads;
+/// copy 0 is the card file at the save target, 1 the backup copy; 1 is
+/// success, 0 failure. Where a failure means the dialog must close, the
+/// core says so through closeRequested().
+class MainParaCore
+{
+public:
+    enum class Variant
+    {
+        Plain,
+        Encrypted
+    };
+
+    static constexpr int kWrite = 0;
+    static constexpr int kRead = 1;
+    static constexpr int kCardFile = 0;
+    static constexpr int kBackupCopy = 1;
+    static constexpr int kCustomerFieldCount = 8;
+    /// Folder step at the start of every Mng_AllPara.
+    static constexpr int kSyncFolders = 2;
+
+    using CustomerInfo = std::array<std::string, kCustomerFieldCount>;
+
+    MainParaCore(AppContext& context, std::string listEntry, Variant variant = Variant::Plain);
+
+    [[nodiscard]] const std::string& listEntry() const { return m_listEntry; }
+    /// "CKRT_MainParaDlg" or "CKRT_MainParaEncryptDlg", as the messages name it.
+    [[nodiscard]] const std::string& className() const { return m_className; }
+
+    /// Sets the file texts and the save target ("C:\" + card path) from the
+    /// catalogue; an unknown model is reported and closes the dialog.
+    int Mng_CurModSaveInfoSet();
+    [[nodiscard]] const ModelFileTexts& fileTexts() const { return m_texts; }
+
+    [[nodiscard]] const std::string& saveTarget() const { return m_saveTarget; }
+    void setSaveTarget(std::string path) { m_saveTarget = std::move(path); }
+
+    /// The eight values of "Receive number and receive email", in file order
+    /// (four phone numbers, four e-mail addresses), as the dialog's fields
+    /// hold them.
+    [[nodiscard]] CustomerInfo& customerInfo() { return m_customer; }
+    [[nodiscard]] const CustomerInfo& customerInfo() const { return m_customer; }
+
+    /// The whole file. Writing builds every section in memory and puts the
+    /// file on disk in one step, so a failed save leaves the old file whole.
+    int Mng_AllPara(int direction, int copy);
+    int Mng_AllParaSetDefault();
+    /// Stamps the PC's time into the record's clock while the set-clock flag
+    /// is set.
+    void Mng_ChkForSaveLatestTimeForSetClock();
+    int Mng_SyncOtherDisks(int mode);
+    /// 1 when the file's file mark is the current model's "Model" value.
+    [[nodiscard]] int IsValidParameterFile(std::string_view path) const;
+
+    /// Set when an operation failed in a way that closes the main dialog.
+    [[nodiscard]] bool closeRequested() const { return m_closeRequested; }
+
+private:
+    int Mng_FileMark(int direction, IniFile& file, const ModelDescriptor& model);
+    int Mng_CustomerInfoPara(int direction, IniFile& file);
+    void setTexts(const ModelDescriptor& model);
+    void reportUnknownModel(std::string_view operation) const;
+    void reportInvalidCall(std::string_view operation) const;
+
+    AppContext& m_context;
+    std::string m_listEntry;
+    Variant m_variant;
+    std::string m_className;
+    ModelFileTexts m_texts;
+    std::string m_saveTarget;
+    CustomerInfo m_customer;
+    bool m_closeRequested = false;
+};
