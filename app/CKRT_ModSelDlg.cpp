@@ -1,0 +1,151 @@
+#include "app/CKRT_ModSelDlg.h"
+
+#include "app/AppContext.h"
+#include "app/ModelCatalogue.h"
+#include "app/RememberedChoice.h"
+#include "platform/Debug.h"
+#include "platform/DialogControls.h"
+#include "platform/Pictures.h"
+
+#include "ui_CKRT_ModSelDlg.h"
+
+#include <QPushButton>
+
+#include <cstdlib>
+
+CKRT_ModSelDlg::CKRT_ModSelDlg(AppContext& context, MainDialogRunner runMainDialog, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_ModSelDlg>()), m_context(context),
+      m_runMainDialog(std::move(runMainDialog))
+{
+    m_ui->setupUi(this);
+    setWindowIcon(Pictures::appIcon());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_ui->bannerLabel->setPixmap(Pictures::pixmap(131, devicePixelRatioF()));
+    for (const ModelDescriptor& model : ModelCatalogue::all())
+        m_ui->productCombo->addItem(QString::fromLocal8Bit(model.listEntry.data(),
+                                                           static_cast<qsizetype>(model.listEntry.size())));
+    m_ui->productCombo->setCurrentIndex(-1);
+    // The picture frame only shows; it takes no clicks.
+    m_ui->productPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_ui->productPicture->setMinimumSize(Pictures::pixmap(135).size() + QSize(4, 4));
+
+    QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
+    QPushButton* exit = m_ui->buttonBox->button(QDialogButtonBox::Cancel);
+    ok->setText(QStringLiteral("OK (&Y)"));
+    exit->setText(QStringLiteral("EXIT (&N)"));
+    ok->setDefault(true);
+    setCtrlId(ok, 1);
+    setCtrlId(exit, 2);
+
+    connect(ok, &QPushButton::clicked, this, &CKRT_ModSelDlg::onOk);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->productCombo, &QComboBox::currentIndexChanged, this, &CKRT_ModSelDlg::updatePicture);
+
+    Mng_RegistryValue(1, kProductListId, kRememberCheckId);
+    updatePicture();
+}
+
+CKRT_ModSelDlg::~CKRT_ModSelDlg() = default;
+
+QComboBox* CKRT_ModSelDlg::productList() const
+{
+    return m_ui->productCombo;
+}
+
+QCheckBox* CKRT_ModSelDlg::rememberBox() const
+{
+    return m_ui->rememberCheckBox;
+}
+
+void CKRT_ModSelDlg::updatePicture()
+{
+    const QByteArray entry = productList()->currentText().toLocal8Bit();
+    const int picture = ModelCatalogue::pictureFor(std::string_view(entry.constData(), entry.size()));
+    m_ui->productPicture->setPixmap(Pictures::pixmap(picture, devicePixelRatioF()));
+    m_ui->productPicture->setProperty("pictureId", picture);
+}
+
+void CKRT_ModSelDlg::resetChoice()
+{
+    productList()->setCurrentIndex(-1);
+    rememberBox()->setChecked(false);
+    RememberedChoice(m_context.registry()).remove();
+}
+
+int CKRT_ModSelDlg::Mng_RegistryValue(int mode, int listId, int checkId)
+{
+    QComboBox* list = control<QComboBox>(this, listId);
+    QCheckBox* check = control<QCheckBox>(this, checkId);
+    RememberedChoice choice(m_context.registry());
+
+    switch (mode) {
+    case 0:
+        if (!choice.store(-1))
+            resetChoice();
+        return 1;
+    case 1: {
+        const std::optional<std::string> stored = choice.value();
+        if (!stored) {
+            Mng_RegistryValue(0, listId, checkId);
+            return 1;
+        }
+        // The ordinary decimal conversion: leading digits, none gives 0.
+        const long position = std::strtol(stored->c_str(), nullptr, 10);
+        if (position < 0 || !list || position >= list->count()) {
+            Mng_RegistryValue(3, listId, checkId);
+            return 1;
+        }
+        list->setCurrentIndex(static_cast<int>(position));
+        if (check)
+            check->setChecked(true);
+        return 1;
+    }
+    case 2:
+        Mng_RegistryValue(0, listId, checkId);
+        if (check && check->isChecked() && list)
+            choice.store(list->currentIndex());
+        return 1;
+    case 3:
+        resetChoice();
+        return 1;
+    default:
+        m_context.messages().error("Invalid call for CKRT_ModSelDlg::Mng_RegistryValue() !");
+        return 0;
+    }
+}
+
+void CKRT_ModSelDlg::Mng_JumpToMain()
+{
+    QComboBox* list = productList();
+    if (list->currentIndex() < 0) {
+        if (list->count() > 0) {
+            m_context.messages().warning("Please Select A Product !");
+            list->showPopup();
+            list->setFocus();
+        } else {
+            m_context.messages().error("Error In CKRT_ModSelDlg::Mng_JumpToMain() !\nProduct list is empty()...");
+            m_ended = true;
+            setResult(QDialog::Rejected);
+        }
+        return;
+    }
+
+    const QByteArray entryBytes = list->currentText().toLocal8Bit();
+    const std::string entry(entryBytes.constData(), static_cast<size_t>(entryBytes.size()));
+    debugOut("Selected model: " + entry);
+    m_ended = true;
+    setResult(QDialog::Accepted);
+    hide();
+    if (const ModelDescriptor* model = ModelCatalogue::find(entry); model && m_runMainDialog)
+        m_runMainDialog(*model, entry);
+}
+
+void CKRT_ModSelDlg::onOk()
+{
+    m_ended = false;
+    Mng_JumpToMain();
+    Mng_RegistryValue(2, kProductListId, kRememberCheckId);
+    if (m_ended)
+        done(result());
+}
