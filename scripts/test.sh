@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh" -DKRT_BUILD_TESTS=ON -DKRT_BUILD_BENCH=ON
+cd "$root/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
