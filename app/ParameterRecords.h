@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/CameraSettings.h"
+#include "network/FtpParameters.h"
 #include "network/NetworkParameters.h"
 
 #include <string>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "network/FtpParameters.h"
 #include "network/NetworkParameters.h"
 
 class IniFile;
