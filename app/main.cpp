@@ -2,6 +2,7 @@
 #include "app/CKRT_ModSelDlg.h"
 #include "app/ModelCatalogue.h"
 #include "app/StandInDialog.h"
+#include "params/CKRT_MainParaDlg.h"
 #include "platform/Pictures.h"
 #include "platform/QtMessageService.h"
 
@@ -18,7 +19,14 @@ int main(int argc, char* argv[])
     SystemClock clock;
     AppContext context(DriveMap::fromEnvironment(), RegistryStore::fromEnvironment(), messages, clock);
 
-    const auto runMainDialog = [](const ModelDescriptor&, const std::string& entry) {
+    const auto runMainDialog = [&context](const ModelDescriptor& model, const std::string& entry) {
+        if (model.mainDialog == ModelCatalogue::kPlainMainDialog) {
+            CKRT_MainParaDlg main(context, entry);
+            if (main.initialise())
+                main.exec();
+            return;
+        }
+        // The encrypted-file dialog is not built yet.
         StandInDialog main(QStringLiteral("KRT CONFIG : For ") + QString::fromLocal8Bit(entry),
                            QStringLiteral("EXIT"));
         main.exec();

@@ -5,6 +5,7 @@
 #include "camera/CameraDefaults.h"
 #include "camera/CameraSettingsSection.h"
 #include "network/NetworkSections.h"
+#include "params/TargetDisks.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ constexpr std::array<const char*, MainParaCore::kCustomerFieldCount> kCustomerKe
     "AdministratorNum", "PhoneNum2",     "PhoneNum3",     "PhoneNum4",
     "ReceiveEmail1",    "ReceiveEmail2", "ReceiveEmail3", "ReceiveEmail4"};
 constexpr int kPhoneFieldCount = 4;
+constexpr std::size_t kReceiveEmail1 = 4;
 constexpr int kCustomerLimit = 80;
 
 constexpr const char* kCardFolder = "GSM\\";
@@ -70,6 +72,8 @@ int MainParaCore::Mng_CurModSaveInfoSet()
         return 0;
     }
     setTexts(*model);
+    if (model->hasGameCallAudio)
+        Mng_GameCallAudio(kAudioStage);
     return 1;
 }
 
@@ -158,7 +162,19 @@ void MainParaCore::Mng_ChkForSaveLatestTimeForSetClock()
 
 int MainParaCore::Mng_SyncOtherDisks(int mode)
 {
-    if (mode != kSyncFolders) {
+    switch (mode) {
+    case kSyncGameCallAudio: {
+        const ModelDescriptor* model = ModelCatalogue::find(m_listEntry);
+        if (model && model->hasGameCallAudio && !m_context.records().gameCallAudioPath.empty() && m_audio.place)
+            m_audio.place();
+        return 1;
+    }
+    case kSyncRemoveOthers:
+        TargetDisks::removeFromOtherDisks(m_context, *this);
+        return 1;
+    case kSyncFolders:
+        break;
+    default:
         reportInvalidCall("Mng_SyncOtherDisks");
         return 0;
     }
@@ -171,6 +187,75 @@ int MainParaCore::Mng_SyncOtherDisks(int mode)
     const std::string cardFolder = withoutTrailingSeparator(m_saveTarget.substr(0, 3) + kCardFolder);
     if (!fs.isDirectory(cardFolder))
         fs.createDirectory(cardFolder);
+    return 1;
+}
+
+void MainParaCore::Mng_SearchDisks()
+{
+    TargetDisks::search(m_context, *this);
+}
+
+bool MainParaCore::refreshSaveTargets()
+{
+    return TargetDisks::refresh(m_context, *this);
+}
+
+void MainParaCore::selectSaveTarget(int index)
+{
+    m_targets.select(index);
+    if (m_targets.selected() >= 0)
+        m_saveTarget = m_targets.items()[static_cast<std::size_t>(m_targets.selected())];
+}
+
+void MainParaCore::saveAll()
+{
+    MessageService& messages = m_context.messages();
+    if (messages.question("Sava all parameters to \"" + m_saveTarget + "\" ?") != MessageAnswer::Ok)
+        return;
+    // The backup copy is a convenience: its own failure is not reported.
+    Mng_AllPara(kWrite, kBackupCopy);
+    if (m_closeRequested)
+        return;
+    if (Mng_AllPara(kWrite, kCardFile))
+        messages.information("OK,All parameters have been saved success !");
+    else if (!m_closeRequested)
+        messages.error("Save failed ,please check your disk and try again later!");
+    if (m_closeRequested)
+        return;
+    Mng_SyncOtherDisks(kSyncGameCallAudio);
+    Mng_SyncOtherDisks(kSyncRemoveOthers);
+}
+
+void MainParaCore::defaultSetting()
+{
+    MessageService& messages = m_context.messages();
+    if (messages.question("Set all camera parameters to default ?") != MessageAnswer::Ok)
+        return;
+    if (Mng_AllParaSetDefault())
+        messages.information("OK,All camera parameters have been set to default !");
+    else
+        messages.warning("Default setings is not applied, no data is modified !");
+}
+
+bool MainParaCore::receiveEmailTiedToSender() const
+{
+    return m_customer[kReceiveEmail1] ==
+           m_context.records().networkParameters.fields[NetworkParameters::SendEmailAddr];
+}
+
+int MainParaCore::Mng_GameCallAudio(int mode)
+{
+    const std::function<void()>* hook = nullptr;
+    if (mode == kAudioStage)
+        hook = &m_audio.stage;
+    else if (mode == kAudioCleanUp)
+        hook = &m_audio.cleanUp;
+    if (!hook) {
+        reportInvalidCall("Mng_GameCallAudio");
+        return 0;
+    }
+    if (*hook)
+        (*hook)();
     return 1;
 }
 

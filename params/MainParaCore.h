@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/ModelCatalogue.h"
+#include "params/SaveTargetList.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,8 +46,23 @@ public:
     static constexpr int kCardFile = 0;
     static constexpr int kBackupCopy = 1;
     static constexpr int kCustomerFieldCount = 8;
-    /// Folder step at the start of every Mng_AllPara.
+    /// Modes of Mng_SyncOtherDisks: the game-call sound after a save, the
+    /// removal of this model's files from the other drives, the folder step
+    /// at the start of every Mng_AllPara.
+    static constexpr int kSyncGameCallAudio = 0;
+    static constexpr int kSyncRemoveOthers = 1;
     static constexpr int kSyncFolders = 2;
+    /// Modes of Mng_GameCallAudio: stage the conversion program, clean up.
+    static constexpr int kAudioStage = 0;
+    static constexpr int kAudioCleanUp = 1;
+
+    /// What the game-call sound work plugs in; each may be empty.
+    struct GameCallAudioHooks
+    {
+        std::function<void()> stage;
+        std::function<void()> cleanUp;
+        std::function<void()> place;
+    };
 
     using CustomerInfo = std::array<std::string, kCustomerFieldCount>;
 
@@ -62,6 +79,29 @@ public:
 
     [[nodiscard]] const std::string& saveTarget() const { return m_saveTarget; }
     void setSaveTarget(std::string path) { m_saveTarget = std::move(path); }
+
+    /// The card paths the save-target drop-down offers, with its selection.
+    [[nodiscard]] SaveTargetList& saveTargets() { return m_targets; }
+    [[nodiscard]] const SaveTargetList& saveTargets() const { return m_targets; }
+    /// Fills the save-target list, chooses the target and loads the card
+    /// file, else the backup copy, else the defaults.
+    void Mng_SearchDisks();
+    /// Brings the save-target list up to date with the drives; true when it changed.
+    bool refreshSaveTargets();
+    /// The user picked an entry: it becomes the save target.
+    void selectSaveTarget(int index);
+
+    /// SAVE: asks, writes the backup copy then the card file, reports the card
+    /// write, then places the game-call sound and removes this model's files
+    /// from the other drives (both also after a failed card write).
+    void saveAll();
+    /// "Default Setting": asks, resets the camera settings, reports.
+    void defaultSetting();
+    /// True when the first receiving address is the camera's sending address.
+    [[nodiscard]] bool receiveEmailTiedToSender() const;
+
+    void setGameCallAudioHooks(GameCallAudioHooks hooks) { m_audio = std::move(hooks); }
+    int Mng_GameCallAudio(int mode);
 
     /// The eight values of "Receive number and receive email", in file order
     /// (four phone numbers, four e-mail addresses), as the dialog's fields
@@ -96,6 +136,8 @@ private:
     std::string m_className;
     ModelFileTexts m_texts;
     std::string m_saveTarget;
+    SaveTargetList m_targets;
+    GameCallAudioHooks m_audio;
     CustomerInfo m_customer;
     bool m_closeRequested = false;
 };

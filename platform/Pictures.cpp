@@ -33,6 +33,15 @@ QPixmap pixmap(int id, qreal devicePixelRatio)
     return render(renderer, renderer.defaultSize(), devicePixelRatio);
 }
 
+QPixmap pixmapForWidth(int id, int width, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(resourcePath(id));
+    if (!renderer.isValid() || width <= 0)
+        return {};
+    const QSize natural = renderer.defaultSize();
+    return render(renderer, QSize(width, natural.height() * width / natural.width()), devicePixelRatio);
+}
+
 QIcon appIcon()
 {
     QSvgRenderer renderer(resourcePath(kAppIcon));

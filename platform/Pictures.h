@@ -13,6 +13,10 @@ inline constexpr int kAppIcon = 128;
 /// ratio; a null pixmap when there is no picture of that id.
 [[nodiscard]] QPixmap pixmap(int id, qreal devicePixelRatio = 1.0);
 
+/// The picture scaled, keeping its proportions, to the given width in
+/// device-independent pixels; a banner fills its window this way.
+[[nodiscard]] QPixmap pixmapForWidth(int id, int width, qreal devicePixelRatio = 1.0);
+
 /// The application icon at the usual icon sizes.
 [[nodiscard]] QIcon appIcon();
 

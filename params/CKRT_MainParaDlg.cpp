@@ -1,0 +1,234 @@
+#include "params/CKRT_MainParaDlg.h"
+
+#include "app/AppContext.h"
+#include "app/ModelCatalogue.h"
+#include "app/StandInDialog.h"
+#include "params/CKRT_AboutDlg.h"
+#include "platform/DialogControls.h"
+#include "platform/Pictures.h"
+
+#include "ui_CKRT_MainParaDlg.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace {
+
+QString toQt(const std::string& bytes)
+{
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string fromQt(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listEntry, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_MainParaDlg>()), m_context(context),
+      m_core(context, listEntry, MainParaCore::Variant::Plain)
+{
+    m_ui->setupUi(this);
+    setWindowIcon(Pictures::appIcon());
+    // A window of its own in the task bar, not a child of the hidden selection dialog.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_ui->bannerLabel->installEventFilter(this);
+    m_ui->email1Edit->installEventFilter(this);
+
+    QPalette marker = m_ui->email1Marker->palette();
+    marker.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    m_ui->email1Marker->setPalette(marker);
+
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &CKRT_MainParaDlg::saveParameters);
+    connect(m_ui->exitButton, &QPushButton::clicked, this, &CKRT_MainParaDlg::reject);
+    connect(m_ui->defaultSettingButton, &QPushButton::clicked, this, &CKRT_MainParaDlg::defaultSetting);
+    connect(m_ui->changeSettingButton, &QPushButton::clicked, this, [this] { Mng_JumpToCertainMod(); });
+    connect(m_ui->checkNetworkButton, &QPushButton::clicked, this, &CKRT_MainParaDlg::checkNetworkParameters);
+    connect(m_ui->email1TieCheckBox, &QCheckBox::clicked, this, &CKRT_MainParaDlg::toggleEmailTie);
+    connect(m_ui->saveTargetCombo, &PopupComboBox::aboutToShowPopup, this, &CKRT_MainParaDlg::refreshSaveTargets);
+    connect(m_ui->saveTargetCombo, &QComboBox::currentIndexChanged, this, &CKRT_MainParaDlg::saveTargetChanged);
+}
+
+CKRT_MainParaDlg::~CKRT_MainParaDlg() = default;
+
+bool CKRT_MainParaDlg::initialise()
+{
+    if (const ModelDescriptor* model = ModelCatalogue::find(m_core.listEntry()))
+        m_ui->phone1Label->setText(toQt(std::string(model->firstPhoneLabel)));
+    if (!m_core.Mng_CurModSaveInfoSet())
+        return false;
+    setWindowTitle(toQt("KRT CONFIG : For " + m_core.listEntry()));
+    m_emailFocusGuard = true;
+    Mng_SearchDisks();
+    return !m_core.closeRequested();
+}
+
+void CKRT_MainParaDlg::Mng_SearchDisks()
+{
+    m_core.Mng_SearchDisks();
+    showSaveTargets();
+    showCustomerFields();
+    setEmailTieFromValues();
+}
+
+QLineEdit* CKRT_MainParaDlg::customerEdit(int index) const
+{
+    QLineEdit* const edits[] = {m_ui->phone1Edit, m_ui->phone2Edit, m_ui->phone3Edit, m_ui->phone4Edit,
+                                m_ui->email1Edit, m_ui->email2Edit, m_ui->email3Edit, m_ui->email4Edit};
+    return edits[index];
+}
+
+void CKRT_MainParaDlg::takeCustomerFields()
+{
+    for (int i = 0; i < MainParaCore::kCustomerFieldCount; ++i)
+        m_core.customerInfo()[static_cast<std::size_t>(i)] = fromQt(customerEdit(i)->text());
+}
+
+void CKRT_MainParaDlg::showCustomerFields()
+{
+    for (int i = 0; i < MainParaCore::kCustomerFieldCount; ++i)
+        customerEdit(i)->setText(toQt(m_core.customerInfo()[static_cast<std::size_t>(i)]));
+}
+
+void CKRT_MainParaDlg::showSaveTargets()
+{
+    m_showingTargets = true;
+    PopupComboBox* combo = m_ui->saveTargetCombo;
+    combo->clear();
+    const SaveTargetList& list = m_core.saveTargets();
+    for (const std::string& path : list.items()) {
+        combo->addItem(toQt(path));
+        // On Linux a drive letter means little: show the folder it stands for.
+        if (const auto native = m_context.drives().nativeRoot(path.front()))
+            combo->setItemData(combo->count() - 1, toQt(*native), Qt::ToolTipRole);
+    }
+    combo->setCurrentIndex(list.selected());
+    m_showingTargets = false;
+}
+
+void CKRT_MainParaDlg::refreshSaveTargets()
+{
+    if (m_core.refreshSaveTargets())
+        showSaveTargets();
+}
+
+void CKRT_MainParaDlg::saveTargetChanged(int index)
+{
+    if (m_showingTargets || index < 0)
+        return;
+    takeCustomerFields();
+    m_core.selectSaveTarget(index);
+}
+
+void CKRT_MainParaDlg::setEmailTieFromValues()
+{
+    const bool tied = m_core.receiveEmailTiedToSender();
+    m_ui->email1TieCheckBox->setChecked(tied);
+    m_ui->email1Edit->setReadOnly(tied);
+}
+
+void CKRT_MainParaDlg::fillEmailFromSendingAddress()
+{
+    const NetworkParameters& network = m_context.records().networkParameters;
+    if (!network.fields[NetworkParameters::SendEmailServer].empty())
+        m_ui->email1Edit->setText(toQt(network.fields[NetworkParameters::SendEmailAddr]));
+}
+
+void CKRT_MainParaDlg::toggleEmailTie()
+{
+    // The box does not toggle by itself: the click has toggled it already,
+    // which is the inversion wanted.
+    const bool tied = m_ui->email1TieCheckBox->isChecked();
+    m_ui->email1Edit->setReadOnly(tied);
+    if (tied)
+        fillEmailFromSendingAddress();
+}
+
+void CKRT_MainParaDlg::emailFieldFocused()
+{
+    if (!m_emailFocusGuard)
+        return;
+    m_emailFocusGuard = false;
+    if (m_ui->email1TieCheckBox->isChecked()) {
+        m_context.messages().information(
+            "This paramater must keep same with \nWAP/Internet Setting -> SEND EMAIL ADDR !");
+        fillEmailFromSendingAddress();
+        m_ui->email1TieCheckBox->setFocus();
+    }
+    m_emailFocusGuard = true;
+}
+
+bool CKRT_MainParaDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->email1Edit && event->type() == QEvent::FocusIn)
+        emailFieldFocused();
+    if (watched == m_ui->bannerLabel && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        openAbout();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CKRT_MainParaDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // The banner spans the whole window at any width.
+    if (m_ui->bannerLabel->pixmap().deviceIndependentSize().width() != width())
+        m_ui->bannerLabel->setPixmap(Pictures::pixmapForWidth(138, width(), devicePixelRatioF()));
+}
+
+void CKRT_MainParaDlg::saveParameters()
+{
+    takeCustomerFields();
+    m_core.saveAll();
+    if (m_core.closeRequested())
+        QDialog::reject();
+}
+
+void CKRT_MainParaDlg::defaultSetting()
+{
+    m_core.defaultSetting();
+}
+
+int CKRT_MainParaDlg::Mng_JumpToCertainMod()
+{
+    const ModelDescriptor* model = ModelCatalogue::find(m_core.listEntry());
+    if (!model) {
+        m_context.messages().error("Error In CKRT_MainParaDlg::Mng_JumpToCertainMod() !");
+        QDialog::reject();
+        return 0;
+    }
+    // The camera settings dialogs come with their own work; until then the
+    // way to them opens a placeholder.
+    StandInDialog camera(QStringLiteral("Camera Setting"), QStringLiteral("Cancel"), this);
+    camera.setProperty("cameraDialog", model->cameraDialog);
+    camera.exec();
+    return 1;
+}
+
+void CKRT_MainParaDlg::checkNetworkParameters()
+{
+    StandInDialog network(QStringLiteral("WAP / Internet Parameters"), QStringLiteral("Cancel"), this);
+    network.exec();
+    if (m_ui->email1TieCheckBox->isChecked())
+        fillEmailFromSendingAddress();
+}
+
+void CKRT_MainParaDlg::openAbout()
+{
+    CKRT_AboutDlg about(this);
+    about.exec();
+}
+
+void CKRT_MainParaDlg::reject()
+{
+    m_core.Mng_GameCallAudio(MainParaCore::kAudioCleanUp);
+    QDialog::reject();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "params/MainParaCore.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+class AppContext;
+class QLineEdit;
+
+namespace Ui {
+class CKRT_MainParaDlg;
+}
+
+/// Where the user works on one model's parameters: the operator lists, the
+/// camera and network dialogs, the customer fields, and SAVE to the card
+/// and the backup copy.
+class CKRT_MainParaDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CKRT_MainParaDlg(AppContext& context, const std::string& listEntry, QWidget* parent = nullptr);
+    ~CKRT_MainParaDlg() override;
+
+    /// Set-up, lists, drive search and load. False when the model is not
+    /// known and the dialog must not run.
+    bool initialise();
+
+    [[nodiscard]] MainParaCore& core() { return m_core; }
+
+    int Mng_JumpToCertainMod();
+    void Mng_SearchDisks();
+    void saveParameters();
+    void defaultSetting();
+    void checkNetworkParameters();
+    void openAbout();
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showSaveTargets();
+    void refreshSaveTargets();
+    void saveTargetChanged(int index);
+    void takeCustomerFields();
+    void showCustomerFields();
+    void setEmailTieFromValues();
+    void toggleEmailTie();
+    void emailFieldFocused();
+    void fillEmailFromSendingAddress();
+    [[nodiscard]] QLineEdit* customerEdit(int index) const;
+
+    std::unique_ptr<Ui::CKRT_MainParaDlg> m_ui;
+    AppContext& m_context;
+    MainParaCore m_core;
+    bool m_emailFocusGuard = false;
+    bool m_showingTargets = false;
+};
