@@ -18,6 +18,8 @@ public:
     AppContext& operator=(const AppContext&) = delete;
 
     [[nodiscard]] const DriveMap& drives() const { return m_drives; }
+    /// Looks again for volumes mounted or unmounted since the last look.
+    void rescanDrives() { m_drives.rescanSystem(); }
     [[nodiscard]] FileSystem& files() { return m_files; }
     [[nodiscard]] RegistryStore& registry() { return m_registry; }
     [[nodiscard]] MessageService& messages() { return m_messages; }

@@ -37,6 +37,7 @@ void search(AppContext& context, MainParaCore& core)
     MessageService& messages = context.messages();
     SaveTargetList& list = core.saveTargets();
     list.clear();
+    context.rescanDrives();
 
     bool found = false;
     int lastUsable = -1;
@@ -95,6 +96,7 @@ void search(AppContext& context, MainParaCore& core)
 bool refresh(AppContext& context, MainParaCore& core)
 {
     SaveTargetList& list = core.saveTargets();
+    context.rescanDrives();
     bool changed = false;
     for (const std::string& root : driveRoots()) {
         const std::string path = cardPath(core, root);

@@ -99,14 +99,41 @@ std::vector<std::string> DriveMap::removableMountPoints(std::string_view mountin
 DriveMap DriveMap::automatic(const std::string& driveC, const std::vector<std::string>& volumes)
 {
     DriveMap map;
+    map.m_automatic = true;
     map.set('C', driveC);
-    char letter = 'D';
-    for (const std::string& volume : volumes) {
-        if (letter > kLastLetter)
-            break;
-        map.set(letter++, volume);
-    }
+    map.rescan(volumes);
     return map;
+}
+
+void DriveMap::rescan(const std::vector<std::string>& volumes)
+{
+    if (!m_automatic)
+        return;
+    const size_t firstVolume = static_cast<size_t>(slot('D'));
+    for (size_t i = firstVolume; i < m_roots.size(); ++i) {
+        if (std::find(volumes.begin(), volumes.end(), m_roots[i]) == volumes.end())
+            m_roots[i].clear();
+    }
+    for (const std::string& volume : volumes) {
+        if (std::find(m_roots.begin() + static_cast<std::ptrdiff_t>(firstVolume), m_roots.end(), volume) !=
+            m_roots.end())
+            continue;
+        const auto free = std::find(m_roots.begin() + static_cast<std::ptrdiff_t>(firstVolume), m_roots.end(),
+                                    std::string());
+        if (free == m_roots.end())
+            break;
+        *free = volume;
+    }
+}
+
+void DriveMap::rescanSystem()
+{
+    if (!m_automatic)
+        return;
+    std::ifstream in("/proc/self/mountinfo");
+    std::stringstream text;
+    text << in.rdbuf();
+    rescan(removableMountPoints(text.str()));
 }
 
 DriveMap DriveMap::fromEnvironment()
@@ -125,10 +152,9 @@ DriveMap DriveMap::fromEnvironment()
     std::error_code ec;
     std::filesystem::create_directories(driveC, ec);
 
-    std::ifstream in("/proc/self/mountinfo");
-    std::stringstream text;
-    text << in.rdbuf();
-    return automatic(driveC.string(), removableMountPoints(text.str()));
+    DriveMap map = automatic(driveC.string(), {});
+    map.rescanSystem();
+    return map;
 }
 
 void DriveMap::set(char letter, std::string nativeDir)

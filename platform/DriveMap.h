@@ -35,6 +35,14 @@ public:
 
     void set(char letter, std::string nativeDir);
 
+    /// For the automatic map only: volumes that are gone lose their letter,
+    /// new ones take the first free letter from D:, and the others keep
+    /// theirs, so a card put in while the tool runs shows up as one more
+    /// drive. A map given by hand does not change.
+    void rescan(const std::vector<std::string>& volumes);
+    /// rescan() with the volumes mounted now.
+    void rescanSystem();
+
     [[nodiscard]] std::optional<std::string> nativeRoot(char letter) const;
 
     /// The native path for a Windows-style path. A path without a drive
@@ -50,4 +58,5 @@ private:
     static int slot(char letter);
 
     std::array<std::string, kLastLetter - kFirstLetter + 1> m_roots;
+    bool m_automatic = false;
 };

@@ -49,6 +49,24 @@ TEST(DriveMapMounts, AutomaticMapPutsThePcOnCAndVolumesFromD)
     EXPECT_EQ(map.nativeRoot('Z'), "/media/v122") << "volumes beyond Z: get no letter";
 }
 
+TEST(DriveMapMounts, RescanKeepsLettersOfVolumesStillThere)
+{
+    DriveMap map = DriveMap::automatic("/c", {"/media/a", "/media/c"});
+    map.rescan({"/media/b", "/media/c", "/media/d"});
+    EXPECT_EQ(map.nativeRoot('C'), "/c");
+    EXPECT_EQ(map.nativeRoot('D'), "/media/b") << "the letter of a gone volume is free again";
+    EXPECT_EQ(map.nativeRoot('E'), "/media/c") << "a volume that stayed keeps its letter";
+    EXPECT_EQ(map.nativeRoot('F'), "/media/d");
+    map.rescan({});
+    EXPECT_EQ(map.nativeRoot('D'), std::nullopt);
+    EXPECT_EQ(map.nativeRoot('C'), "/c");
+
+    DriveMap byHand = DriveMap::fromSpec("C=/c;E=/e");
+    byHand.rescan({"/media/x"});
+    EXPECT_EQ(byHand.nativeRoot('D'), std::nullopt) << "a map given by hand stays as given";
+    EXPECT_EQ(byHand.nativeRoot('E'), "/e");
+}
+
 TEST(DriveMapPaths, TranslatesWindowsPathsAtTheBoundary)
 {
     DriveMap map;
