@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 
 CKRT_AboutDlg::CKRT_AboutDlg(QWidget* parent) : QDialog(parent)
 {
@@ -23,5 +24,13 @@ CKRT_AboutDlg::CKRT_AboutDlg(QWidget* parent) : QDialog(parent)
     text->setObjectName(QStringLiteral("aboutText"));
     text->setAlignment(Qt::AlignCenter);
     text->setEnabled(false);
+    // Disabled means "not for clicking" here; the text must still read well.
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     palette.color(QPalette::Active, QPalette::WindowText).lighter(250));
+    text->setPalette(palette);
+    QFont font = text->font();
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    text->setFont(font);
     layout->addWidget(text, 1);
 }
