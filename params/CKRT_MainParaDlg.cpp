@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "app/ModelCatalogue.h"
 #include "app/StandInDialog.h"
+#include "network/CKRT_WapInternetDlg.h"
+#include "network/DialogText.h"
 #include "params/CKRT_AboutDlg.h"
 #include "platform/DialogControls.h"
 #include "platform/Pictures.h"
@@ -10,33 +12,52 @@
 #include "ui_CKRT_MainParaDlg.h"
 
 #include <QEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QSignalBlocker>
 
 namespace {
 
-QString toQt(const std::string& bytes)
+int selectedRow(const QListWidget* list)
 {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
-std::string fromQt(const QString& text)
+/// Puts the core's items and selection into a list box without reporting
+/// them as the user's choice.
+void showList(QListWidget* list, const OperatorSelection::List& model)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const QSignalBlocker blocker(list);
+    QStringList items;
+    for (const std::string& item : model.items)
+        items.append(toQt(item));
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = list->item(i)->text() == items[i];
+    if (!same) {
+        list->clear();
+        list->addItems(items);
+    }
+    list->clearSelection();
+    list->setCurrentRow(model.selected, model.selected < 0 ? QItemSelectionModel::Clear
+                                                           : QItemSelectionModel::ClearAndSelect);
 }
 
 } // namespace
 
 CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listEntry, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_MainParaDlg>()), m_context(context),
-      m_core(context, listEntry, MainParaCore::Variant::Plain)
+      m_core(context, listEntry, MainParaCore::Variant::Plain),
+      m_operatorSelection(context.records().networkParameters, context.records().loadedNetworkCopy,
+                          context.messages(), "CKRT_MainParaDlg", OperatorSelection::Variant::Plain)
 {
     m_ui->setupUi(this);
     setWindowIcon(Pictures::appIcon());
     // A window of its own in the task bar, not a child of the hidden selection dialog.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_ui->bannerLabel->installEventFilter(this);
     m_ui->email1Edit->installEventFilter(this);
@@ -51,8 +72,20 @@ CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listE
     connect(m_ui->changeSettingButton, &QPushButton::clicked, this, [this] { Mng_JumpToCertainMod(); });
     connect(m_ui->checkNetworkButton, &QPushButton::clicked, this, &CKRT_MainParaDlg::checkNetworkParameters);
     connect(m_ui->email1TieCheckBox, &QCheckBox::clicked, this, &CKRT_MainParaDlg::toggleEmailTie);
-    connect(m_ui->saveTargetCombo, &PopupComboBox::aboutToShowPopup, this, &CKRT_MainParaDlg::refreshSaveTargets);
-    connect(m_ui->saveTargetCombo, &QComboBox::currentIndexChanged, this, &CKRT_MainParaDlg::saveTargetChanged);
+    connect(m_ui->saveTargetCombo, &PopupComboBox::aboutToShowPopup, this,
+            &CKRT_MainParaDlg::refreshSaveTargets);
+    connect(m_ui->saveTargetCombo, &QComboBox::currentIndexChanged, this,
+            &CKRT_MainParaDlg::saveTargetChanged);
+
+    m_operatorSelection.setUserDefinedDialog([this] { return runUserDefinedNetworkDialog(); });
+    connect(m_ui->countryList, &QListWidget::itemSelectionChanged, this, [this] {
+        m_operatorSelection.countrySelectionChanged(selectedRow(m_ui->countryList));
+        showOperatorLists();
+    });
+    connect(m_ui->operatorList, &QListWidget::itemSelectionChanged, this, [this] {
+        m_operatorSelection.operatorSelectionChanged(selectedRow(m_ui->operatorList));
+        showOperatorLists();
+    });
 }
 
 CKRT_MainParaDlg::~CKRT_MainParaDlg() = default;
@@ -65,6 +98,7 @@ bool CKRT_MainParaDlg::initialise()
         return false;
     setWindowTitle(toQt("KRT CONFIG : For " + m_core.listEntry()));
     m_emailFocusGuard = true;
+    Mng_OperatorSelection(OperatorSelection::kFill);
     Mng_SearchDisks();
     return !m_core.closeRequested();
 }
@@ -213,10 +247,44 @@ int CKRT_MainParaDlg::Mng_JumpToCertainMod()
     return 1;
 }
 
+int CKRT_MainParaDlg::Mng_OperatorSelection(int mode)
+{
+    const int result = m_operatorSelection.Mng_OperatorSelection(mode);
+    showOperatorLists();
+    return result;
+}
+
+void CKRT_MainParaDlg::showOperatorLists()
+{
+    showList(m_ui->countryList, m_operatorSelection.countries());
+    showList(m_ui->operatorList, m_operatorSelection.operators());
+}
+
+bool CKRT_MainParaDlg::modelHasSmtpSecurity() const
+{
+    const ModelDescriptor* model = ModelCatalogue::find(m_core.listEntry());
+    return model && model->hasSmtpSecurity;
+}
+
+bool CKRT_MainParaDlg::runUserDefinedNetworkDialog()
+{
+    // The list box shows the click on "Others......" while the dialog is open.
+    showOperatorLists();
+    CKRT_WapInternetDlg network(m_context, CKRT_WapInternetDlg::Mode::UserDefined, modelHasSmtpSecurity(),
+                                this);
+    return network.exec() == QDialog::Accepted;
+}
+
 void CKRT_MainParaDlg::checkNetworkParameters()
 {
-    StandInDialog network(QStringLiteral("WAP / Internet Parameters"), QStringLiteral("Cancel"), this);
+    CKRT_WapInternetDlg network(m_context, CKRT_WapInternetDlg::Mode::CurrentParameters,
+                                modelHasSmtpSecurity(), this);
+    network.setChangeWatch(m_operatorSelection.changeWatch());
     network.exec();
+    if (network.changeReported()) {
+        m_operatorSelection.forgetPreset();
+        showOperatorLists();
+    }
     if (m_ui->email1TieCheckBox->isChecked())
         fillEmailFromSendingAddress();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "network/OperatorSelection.h"
 #include "params/MainParaCore.h"
 
 #include <QDialog>
@@ -30,6 +31,10 @@ public:
     bool initialise();
 
     [[nodiscard]] MainParaCore& core() { return m_core; }
+    [[nodiscard]] OperatorSelection& operatorSelection() { return m_operatorSelection; }
+
+    /// Runs the operator-list operation and shows its result in the list boxes.
+    int Mng_OperatorSelection(int mode);
 
     int Mng_JumpToCertainMod();
     void Mng_SearchDisks();
@@ -50,6 +55,9 @@ private:
     void saveTargetChanged(int index);
     void takeCustomerFields();
     void showCustomerFields();
+    void showOperatorLists();
+    bool runUserDefinedNetworkDialog();
+    [[nodiscard]] bool modelHasSmtpSecurity() const;
     void setEmailTieFromValues();
     void toggleEmailTie();
     void emailFieldFocused();
@@ -59,6 +67,7 @@ private:
     std::unique_ptr<Ui::CKRT_MainParaDlg> m_ui;
     AppContext& m_context;
     MainParaCore m_core;
+    OperatorSelection m_operatorSelection;
     bool m_emailFocusGuard = false;
     bool m_showingTargets = false;
 };

@@ -1,0 +1,47 @@
+#include "network/CKRT_FtpSettingDlg.h"
+
+#include "app/AppContext.h"
+#include "network/DialogText.h"
+#include "network/NetworkDialogRules.h"
+
+#include "ui_CKRT_FtpSettingDlg.h"
+
+CKRT_FtpSettingDlg::CKRT_FtpSettingDlg(AppContext& context, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_FtpSettingDlg>()), m_context(context)
+{
+    m_ui->setupUi(this);
+    const auto [ok, cancel] =
+        setUpOkCancel(m_ui->buttonBox, QStringLiteral("OK(&Y)"), QStringLiteral("Cancel(&N)"));
+    connect(ok, &QPushButton::clicked, this, &CKRT_FtpSettingDlg::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    const FtpParameters& ftp = m_context.records().ftpParameters;
+    for (std::size_t field = 0; field < FtpParameters::FieldCount; ++field)
+        edit(field)->setText(toQt(ftp.fields[field]));
+}
+
+CKRT_FtpSettingDlg::~CKRT_FtpSettingDlg() = default;
+
+QLineEdit* CKRT_FtpSettingDlg::edit(std::size_t field) const
+{
+    QLineEdit* const edits[] = {m_ui->serverEdit, m_ui->portEdit, m_ui->accountEdit, m_ui->passwordEdit};
+    return edits[field];
+}
+
+void CKRT_FtpSettingDlg::onOk()
+{
+    FtpParameters typed;
+    for (std::size_t field = 0; field < FtpParameters::FieldCount; ++field)
+        typed.fields[field] = fromQt(edit(field)->text());
+
+    if (const auto empty = NetworkDialogRules::firstEmptyFtpField(typed)) {
+        m_context.messages().warning("Before saving , you must complete the 4 items in FTP setting !");
+        edit(*empty)->setFocus();
+        return;
+    }
+    if (m_context.messages().question("Save all Internet parameters ?") != MessageAnswer::Ok)
+        return;
+    m_context.records().ftpParameters = NetworkDialogRules::storedFtpFields(typed);
+    m_context.messages().information("OK,Internet Parameters saved success !");
+    accept();
+}

@@ -1,0 +1,262 @@
+#include "network/CKRT_WapInternetDlg.h"
+
+#include "app/AppContext.h"
+#include "camera/CUtil.h"
+#include "network/CKRT_AdvancedSetupDlg.h"
+#include "network/DialogText.h"
+#include "network/NetworkDialogRules.h"
+#include "network/SmtpProviders.h"
+
+#include "ui_CKRT_WapInternetDlg.h"
+
+#include <QEvent>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kPlaceholderGrey(200, 200, 200);
+const QColor kMarkerRed(255, 0, 0);
+
+} // namespace
+
+CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool advanced, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_WapInternetDlg>()), m_context(context)
+{
+    m_ui->setupUi(this);
+    const auto [ok, cancel] =
+        setUpOkCancel(m_ui->buttonBox, QStringLiteral("OK (&Y)"), QStringLiteral("Cancel (&N)"));
+    connect(ok, &QPushButton::clicked, this, &CKRT_WapInternetDlg::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->clearButton, &QPushButton::clicked, this, [this] { ManageOtherUI(kClearWap); });
+    connect(m_ui->advancedButton, &QPushButton::clicked, this, &CKRT_WapInternetDlg::openAdvanced);
+    connect(m_ui->sendAddressEdit, &QLineEdit::textChanged, this, &CKRT_WapInternetDlg::addressChanged);
+    m_ui->sendAddressEdit->installEventFilter(this);
+    m_ui->sendServerEdit->installEventFilter(this);
+
+    const auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    m_ui->mmsPortEdit->setValidator(digits);
+    m_ui->sendPortEdit->setValidator(digits);
+
+    // The fields the user most often fills are painted on white, the rest
+    // in the style's colours; the seven markers in red.
+    for (QLineEdit* edit : {m_ui->mmsUrlEdit, m_ui->mmsPortEdit, m_ui->sendServerEdit, m_ui->sendAddressEdit,
+                            m_ui->sendPortEdit, m_ui->sendPasswordEdit}) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, kBlack);
+        edit->setPalette(palette);
+    }
+    for (QLabel* marker : {m_ui->sendAddressMarker, m_ui->sendPasswordMarker, m_ui->sendServerMarker,
+                           m_ui->sendPortMarker, m_ui->mmsUrlMarker, m_ui->mmsApnMarker, m_ui->mmsIpMarker}) {
+        QPalette palette = marker->palette();
+        palette.setColor(QPalette::WindowText, kMarkerRed);
+        marker->setPalette(palette);
+    }
+    for (std::size_t i = 1; i < kIndexedControls.size(); ++i)
+        setTabOrder(indexed(i - 1), indexed(i));
+    setTabOrder(indexed(kIndexedControls.size() - 1), m_ui->advancedButton);
+
+    m_ui->advancedButton->setVisible(advanced);
+    m_ui->advancedButton->setEnabled(advanced);
+
+    ManageOtherUI(kLoad);
+    const bool current = mode == Mode::CurrentParameters;
+    ManageOtherUI(current ? kEnableCurrent : kEnableUserDefined);
+    m_ui->topLabel->setText(
+        current ? QStringLiteral(
+                      "Current WAP/internet parameters as follows, You can just modify highlighted items !")
+                : QStringLiteral("Please input user-defined WAP/internet parameters here!"));
+}
+
+CKRT_WapInternetDlg::~CKRT_WapInternetDlg() = default;
+
+QWidget* CKRT_WapInternetDlg::indexed(std::size_t index) const
+{
+    QWidget* const widgets[] = {m_ui->mmsUrlEdit,       m_ui->mmsApnEdit,      m_ui->mmsIpEdit,
+                                m_ui->mmsPortEdit,      m_ui->mmsAccountEdit,  m_ui->mmsPasswordEdit,
+                                m_ui->gprsApnEdit,      m_ui->gprsAccountEdit, m_ui->gprsPasswordEdit,
+                                m_ui->sendServerEdit,   m_ui->sendPortEdit,    m_ui->sendAddressEdit,
+                                m_ui->sendPasswordEdit, m_ui->clearButton};
+    return widgets[index];
+}
+
+QLineEdit* CKRT_WapInternetDlg::fieldEdit(std::size_t field) const
+{
+    return qobject_cast<QLineEdit*>(indexed(field));
+}
+
+int CKRT_WapInternetDlg::ManageOtherUI(int mode)
+{
+    NetworkParameters& record = m_context.records().networkParameters;
+    switch (mode) {
+    case kClearWap:
+        for (std::size_t field = NetworkParameters::MmsUrl; field <= NetworkParameters::MmsPassword;
+             ++field) {
+            if (field == NetworkParameters::MmsIp)
+                m_ui->mmsIpEdit->clear();
+            else
+                fieldEdit(field)->clear();
+        }
+        if (m_ui->sendAddressEdit->text().isEmpty())
+            showPlaceholder();
+        return 1;
+    case kEnableCurrent:
+        for (std::size_t i = 0; i < kIndexedControls.size(); ++i)
+            indexed(i)->setEnabled(i >= NetworkParameters::SendEmailServer &&
+                                   i <= NetworkParameters::SendEmailPassword);
+        return 1;
+    case kEnableUserDefined:
+        for (std::size_t i = 0; i < kIndexedControls.size(); ++i)
+            indexed(i)->setEnabled(true);
+        m_ui->advancedButton->setEnabled(true);
+        return 1;
+    case kSave: {
+        NetworkParameters& copy = m_context.records().loadedNetworkCopy;
+        for (std::size_t field = 0; field < NetworkParameters::SendEmailPassword + 1; ++field) {
+            const std::string value =
+                field == NetworkParameters::MmsIp
+                    ? NetworkDialogRules::formatIpv4(m_ui->mmsIpEdit->parts())
+                    : NetworkDialogRules::storedFieldText(field, fromQt(fieldEdit(field)->text()));
+            record.fields[field] = value;
+            copy.fields[field] = value;
+        }
+        if (record.fields[NetworkParameters::SendEmailAddr] == kPlaceholderAddress)
+            record.fields[NetworkParameters::SendEmailAddr].clear();
+        record.smtpSecurity = smtpSecurityText(m_security);
+        return 1;
+    }
+    case kLoad: {
+        for (std::size_t field = 0; field < NetworkParameters::SendEmailPassword + 1; ++field) {
+            if (field != NetworkParameters::MmsIp)
+                fieldEdit(field)->setText(toQt(record.fields[field]));
+        }
+        if (const auto parts = NetworkDialogRules::parseIpv4(record.fields[NetworkParameters::MmsIp])) {
+            m_ui->mmsIpEdit->setParts(*parts);
+        } else {
+            m_ui->mmsIpEdit->clear();
+            record.fields[NetworkParameters::MmsIp].clear();
+        }
+        const std::string& address = record.fields[NetworkParameters::SendEmailAddr];
+        if (address.empty() || address == kPlaceholderAddress)
+            showPlaceholder();
+        m_security = static_cast<int>(smtpSecurityFromText(record.smtpSecurity));
+        return 1;
+    }
+    case kReportChange: {
+        m_changeReported = false;
+        if (m_changeWatch) {
+            const NetworkDialogRules::SendingFields typed{
+                fromQt(m_ui->sendServerEdit->text()), fromQt(m_ui->sendPortEdit->text()),
+                fromQt(m_ui->sendAddressEdit->text()), fromQt(m_ui->sendPasswordEdit->text())};
+            m_changeReported = NetworkDialogRules::sendingFieldsChanged(typed, record);
+        }
+        return 1;
+    }
+    default:
+        m_context.messages().error("Invalid call for ManageOtherUI()!");
+        return 0;
+    }
+}
+
+void CKRT_WapInternetDlg::showPlaceholder()
+{
+    m_ui->sendAddressEdit->setText(toQt(std::string(kPlaceholderAddress)));
+    setAddressColour(kPlaceholderGrey);
+}
+
+void CKRT_WapInternetDlg::setAddressColour(const QColor& colour)
+{
+    QPalette palette = m_ui->sendAddressEdit->palette();
+    palette.setColor(QPalette::Text, colour);
+    m_ui->sendAddressEdit->setPalette(palette);
+}
+
+void CKRT_WapInternetDlg::onOk()
+{
+    const NetworkDialogRules::SendingFields typed{
+        fromQt(m_ui->sendServerEdit->text()), fromQt(m_ui->sendPortEdit->text()),
+        fromQt(m_ui->sendAddressEdit->text()), fromQt(m_ui->sendPasswordEdit->text())};
+    if (const auto incomplete = NetworkDialogRules::firstIncompleteSendingField(typed)) {
+        m_context.messages().warning(
+            "Before saving , you must complete the highlighted 4 items (with red sign) in "
+            "internet setting !");
+        fieldEdit(*incomplete)->setFocus();
+        return;
+    }
+    if (m_context.messages().question("Save all WAP/Internet parameters ?") != MessageAnswer::Ok)
+        return;
+    ManageOtherUI(kReportChange);
+    ManageOtherUI(kSave);
+    m_context.messages().information("OK,WAP/Internet Parameters saved success !");
+    accept();
+}
+
+void CKRT_WapInternetDlg::openAdvanced()
+{
+    CKRT_AdvancedSetupDlg advanced(m_context, m_security, this);
+    if (advanced.exec() != QDialog::Accepted)
+        return;
+    m_security = static_cast<int>(advanced.option());
+    const int provider = ClassifySenderAddress(fromQt(m_ui->sendAddressEdit->text()));
+    if (const auto port = portForSecurity(provider, advanced.option(), fromQt(m_ui->sendPortEdit->text())))
+        m_ui->sendPortEdit->setText(toQt(std::string(*port)));
+}
+
+void CKRT_WapInternetDlg::addressChanged()
+{
+    // The first notification comes from loading the record; a server the
+    // user set by hand earlier must survive opening the dialog.
+    if (m_firstChange) {
+        m_firstChange = false;
+        return;
+    }
+    const int provider = ClassifySenderAddress(fromQt(m_ui->sendAddressEdit->text()));
+    if (provider == 0)
+        return;
+    const SmtpProvider& row = smtpProvider(provider);
+    m_ui->sendServerEdit->setText(toQt(std::string(row.server)));
+    m_ui->sendPortEdit->setText(toQt(std::string(row.port)));
+    if (row.security)
+        m_security = static_cast<int>(*row.security);
+}
+
+void CKRT_WapInternetDlg::addressFocusIn()
+{
+    if (NetworkDialogRules::isBlankOrPlaceholder(fromQt(m_ui->sendAddressEdit->text())))
+        m_ui->sendAddressEdit->clear();
+    setAddressColour(kBlack);
+}
+
+void CKRT_WapInternetDlg::addressFocusOut()
+{
+    if (NetworkDialogRules::isBlankOrPlaceholder(fromQt(m_ui->sendAddressEdit->text())))
+        showPlaceholder();
+    else
+        setAddressColour(kBlack);
+}
+
+void CKRT_WapInternetDlg::serverFocusIn()
+{
+    // The flag flips on every focus event, so the focus that returns after
+    // the message box closes does not show the message a second time.
+    const bool wasSet = m_serverFocusFlag;
+    m_serverFocusFlag = !m_serverFocusFlag;
+    if (wasSet || !NetworkDialogRules::isBlankOrPlaceholder(fromQt(m_ui->sendAddressEdit->text())))
+        return;
+    m_context.messages().warning("You must input \"SEND EMAIL ADDRESS\" firstly !");
+    m_ui->sendAddressEdit->setFocus();
+}
+
+bool CKRT_WapInternetDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->sendAddressEdit) {
+        if (event->type() == QEvent::FocusIn)
+            addressFocusIn();
+        else if (event->type() == QEvent::FocusOut)
+            addressFocusOut();
+    } else if (watched == m_ui->sendServerEdit && event->type() == QEvent::FocusIn) {
+        serverFocusIn();
+    }
+    return QDialog::eventFilter(watched, event);
+}
