@@ -38,13 +38,16 @@ CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool ad
     m_ui->mmsPortEdit->setValidator(digits);
     m_ui->sendPortEdit->setValidator(digits);
 
-    // The fields the user most often fills are painted on white, the rest
-    // in the style's colours; the seven markers in red.
+    // Enabled, the fields the user most often fills are painted on white;
+    // disabled they look like every other disabled field. The seven
+    // markers are red.
     for (QLineEdit* edit : {m_ui->mmsUrlEdit, m_ui->mmsPortEdit, m_ui->sendServerEdit, m_ui->sendAddressEdit,
                             m_ui->sendPortEdit, m_ui->sendPasswordEdit}) {
         QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        palette.setColor(QPalette::Text, kBlack);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Base, Qt::white);
+            palette.setColor(group, QPalette::Text, kBlack);
+        }
         edit->setPalette(palette);
     }
     for (QLabel* marker : {m_ui->sendAddressMarker, m_ui->sendPasswordMarker, m_ui->sendServerMarker,
@@ -53,9 +56,16 @@ CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool ad
         palette.setColor(QPalette::WindowText, kMarkerRed);
         marker->setPalette(palette);
     }
-    for (std::size_t i = 1; i < kIndexedControls.size(); ++i)
-        setTabOrder(indexed(i - 1), indexed(i));
-    setTabOrder(indexed(kIndexedControls.size() - 1), m_ui->advancedButton);
+    // Tabbing follows the layout, left group then right, so in the
+    // current-parameters mode the focus starts in the sending address, not
+    // in the server field that asks for the address first.
+    QWidget* const tabOrder[] = {m_ui->mmsUrlEdit,      m_ui->mmsApnEdit,       m_ui->mmsPortEdit,
+                                 m_ui->mmsIpEdit,       m_ui->mmsAccountEdit,   m_ui->mmsPasswordEdit,
+                                 m_ui->clearButton,     m_ui->sendAddressEdit,  m_ui->sendPasswordEdit,
+                                 m_ui->sendServerEdit,  m_ui->gprsApnEdit,      m_ui->sendPortEdit,
+                                 m_ui->gprsAccountEdit, m_ui->gprsPasswordEdit, m_ui->advancedButton};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     m_ui->advancedButton->setVisible(advanced);
     m_ui->advancedButton->setEnabled(advanced);
@@ -168,7 +178,8 @@ void CKRT_WapInternetDlg::showPlaceholder()
 void CKRT_WapInternetDlg::setAddressColour(const QColor& colour)
 {
     QPalette palette = m_ui->sendAddressEdit->palette();
-    palette.setColor(QPalette::Text, colour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Text, colour);
     m_ui->sendAddressEdit->setPalette(palette);
 }
 

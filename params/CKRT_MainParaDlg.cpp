@@ -43,6 +43,8 @@ void showList(QListWidget* list, const OperatorSelection::List& model)
     list->clearSelection();
     list->setCurrentRow(model.selected, model.selected < 0 ? QItemSelectionModel::Clear
                                                            : QItemSelectionModel::ClearAndSelect);
+    if (QListWidgetItem* item = list->currentItem())
+        list->scrollToItem(item);
 }
 
 } // namespace
