@@ -4,7 +4,7 @@
 #include "app/ModelCatalogue.h"
 #include "app/RememberedChoice.h"
 #include "platform/Debug.h"
-#include "platform/DialogControls.h"
+#include "platform/DialogText.h"
 #include "platform/Pictures.h"
 
 #include "ui_CKRT_ModSelDlg.h"
@@ -23,20 +23,13 @@ CKRT_ModSelDlg::CKRT_ModSelDlg(AppContext& context, MainDialogRunner runMainDial
 
     m_ui->bannerLabel->setPixmap(Pictures::pixmap(131, devicePixelRatioF()));
     for (const ModelDescriptor& model : ModelCatalogue::all())
-        m_ui->productCombo->addItem(QString::fromLocal8Bit(model.listEntry.data(),
-                                                           static_cast<qsizetype>(model.listEntry.size())));
+        m_ui->productCombo->addItem(toQt(std::string(model.listEntry)));
     m_ui->productCombo->setCurrentIndex(-1);
     // The picture frame only shows; it takes no clicks.
     m_ui->productPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui->productPicture->setMinimumSize(Pictures::pixmap(135).size() + QSize(4, 4));
 
-    QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
-    QPushButton* exit = m_ui->buttonBox->button(QDialogButtonBox::Cancel);
-    ok->setText(QStringLiteral("OK (&Y)"));
-    exit->setText(QStringLiteral("EXIT (&N)"));
-    ok->setDefault(true);
-    setCtrlId(ok, 1);
-    setCtrlId(exit, 2);
+    const auto [ok, exit] = setUpOkCancel(m_ui->buttonBox, QStringLiteral("OK (&Y)"), QStringLiteral("EXIT (&N)"));
 
     connect(ok, &QPushButton::clicked, this, &CKRT_ModSelDlg::onOk);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
@@ -60,8 +53,7 @@ QCheckBox* CKRT_ModSelDlg::rememberBox() const
 
 void CKRT_ModSelDlg::updatePicture()
 {
-    const QByteArray entry = productList()->currentText().toLocal8Bit();
-    const int picture = ModelCatalogue::pictureFor(std::string_view(entry.constData(), entry.size()));
+    const int picture = ModelCatalogue::pictureFor(fromQt(productList()->currentText()));
     m_ui->productPicture->setPixmap(Pictures::pixmap(picture, devicePixelRatioF()));
     m_ui->productPicture->setProperty("pictureId", picture);
 }
@@ -131,8 +123,7 @@ void CKRT_ModSelDlg::Mng_JumpToMain()
         return;
     }
 
-    const QByteArray entryBytes = list->currentText().toLocal8Bit();
-    const std::string entry(entryBytes.constData(), static_cast<size_t>(entryBytes.size()));
+    const std::string entry = fromQt(list->currentText());
     debugOut("Selected model: " + entry);
     m_ended = true;
     setResult(QDialog::Accepted);

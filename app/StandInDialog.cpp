@@ -1,23 +1,43 @@
 #include "app/StandInDialog.h"
 
-#include "platform/DialogControls.h"
+#include "platform/DialogText.h"
 #include "platform/Pictures.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+QDialogButtonBox* buildFrame(QDialog* dialog, const QString& caption, QDialogButtonBox::StandardButtons buttons)
+{
+    dialog->setWindowTitle(caption);
+    dialog->setWindowIcon(Pictures::appIcon());
+    dialog->setMinimumWidth(360);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* note = new QLabel(QObject::tr("This part of KRT CONFIG is not available in this version."), dialog);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* box = new QDialogButtonBox(buttons, dialog);
+    layout->addWidget(box);
+    return box;
+}
+} // namespace
 
 StandInDialog::StandInDialog(const QString& caption, const QString& closeText, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(caption);
-    setWindowIcon(Pictures::appIcon());
-    auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(tr("This part of KRT CONFIG is not available in this version."), this);
-    note->setWordWrap(true);
-    layout->addWidget(note);
-    auto* close = new QPushButton(closeText, this);
+    QDialogButtonBox* box = buildFrame(this, caption, QDialogButtonBox::Cancel);
+    QPushButton* close = box->button(QDialogButtonBox::Cancel);
+    close->setText(closeText);
     setCtrlId(close, 2);
-    layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    setMinimumWidth(360);
+}
+
+StandInDialog::StandInDialog(const QString& caption, const QString& okText, const QString& cancelText,
+                             QWidget* parent)
+    : QDialog(parent)
+{
+    const auto [ok, cancel] =
+        setUpOkCancel(buildFrame(this, caption, QDialogButtonBox::Ok | QDialogButtonBox::Cancel), okText, cancelText);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

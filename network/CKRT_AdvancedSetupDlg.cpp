@@ -1,7 +1,7 @@
 #include "network/CKRT_AdvancedSetupDlg.h"
 
 #include "app/AppContext.h"
-#include "network/DialogText.h"
+#include "platform/DialogText.h"
 
 #include "ui_CKRT_AdvancedSetupDlg.h"
 

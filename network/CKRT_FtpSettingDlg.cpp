@@ -1,7 +1,7 @@
 #include "network/CKRT_FtpSettingDlg.h"
 
 #include "app/AppContext.h"
-#include "network/DialogText.h"
+#include "platform/DialogText.h"
 #include "network/NetworkDialogRules.h"
 
 #include "ui_CKRT_FtpSettingDlg.h"

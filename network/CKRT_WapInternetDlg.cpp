@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "camera/CUtil.h"
 #include "network/CKRT_AdvancedSetupDlg.h"
-#include "network/DialogText.h"
+#include "platform/DialogText.h"
 #include "network/NetworkDialogRules.h"
 #include "network/SmtpProviders.h"
 

@@ -4,7 +4,7 @@
 #include "app/ModelCatalogue.h"
 #include "app/StandInDialog.h"
 #include "network/CKRT_WapInternetDlg.h"
-#include "network/DialogText.h"
+#include "platform/DialogText.h"
 #include "params/CKRT_AboutDlg.h"
 #include "platform/DialogControls.h"
 #include "platform/Pictures.h"
@@ -243,7 +243,7 @@ int CKRT_MainParaDlg::Mng_JumpToCertainMod()
     }
     // The camera settings dialogs come with their own work; until then the
     // way to them opens a placeholder.
-    StandInDialog camera(QStringLiteral("Camera Setting"), QStringLiteral("Cancel"), this);
+    StandInDialog camera(QStringLiteral("Camera Setting"), QStringLiteral("OK"), QStringLiteral("Cancel"), this);
     camera.setProperty("cameraDialog", model->cameraDialog);
     camera.exec();
     return 1;

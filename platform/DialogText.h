@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-/// The records hold the system's 8-bit text; the widgets show QString.
+/// The core holds the system's 8-bit text; the widgets show QString.
 inline QString toQt(const std::string& bytes)
 {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
