@@ -52,13 +52,13 @@ int DriveMap::slot(char letter)
     return up - kFirstLetter;
 }
 
-DriveMap DriveMap::fromSpec(std::string_view spec)
+DriveMap DriveMap::fromVariable(std::string_view text)
 {
     DriveMap map;
-    while (!spec.empty()) {
-        const size_t end = spec.find(';');
-        const std::string_view entry = trimmed(spec.substr(0, end));
-        spec = end == std::string_view::npos ? std::string_view{} : spec.substr(end + 1);
+    while (!text.empty()) {
+        const size_t end = text.find(';');
+        const std::string_view entry = trimmed(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
 
         const size_t eq = entry.find('=');
         if (eq == std::string_view::npos)
@@ -138,8 +138,8 @@ void DriveMap::rescanSystem()
 
 DriveMap DriveMap::fromEnvironment()
 {
-    if (const char* spec = std::getenv("KRT_DRIVES"); spec && *spec)
-        return fromSpec(spec);
+    if (const char* value = std::getenv("KRT_DRIVES"); value && *value)
+        return fromVariable(value);
 
     std::filesystem::path dataHome;
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)

@@ -19,7 +19,7 @@ public:
 
     /// "C=/path;E=/media/me/CARD": the form of the KRT_DRIVES variable.
     /// Entries without a letter C..Z or without a path are ignored.
-    [[nodiscard]] static DriveMap fromSpec(std::string_view spec);
+    [[nodiscard]] static DriveMap fromVariable(std::string_view text);
 
     /// Mount points of removable or external volumes (below /media/,
     /// /run/media/ or /mnt/) listed in a /proc/self/mountinfo text, sorted.

@@ -9,9 +9,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(DriveMapSpec, ParsesLettersAndSkipsWhatIsNotADrive)
+TEST(DriveMapVariable, ParsesLettersAndSkipsWhatIsNotADrive)
 {
-    const DriveMap map = DriveMap::fromSpec(" C=/home/me/c ; e:=/media/me/CARD;B=/b;Q;R=;AA=/x;F=/path=with=equals;");
+    const DriveMap map = DriveMap::fromVariable(" C=/home/me/c ; e:=/media/me/CARD;B=/b;Q;R=;AA=/x;F=/path=with=equals;");
     EXPECT_EQ(map.nativeRoot('C'), "/home/me/c");
     EXPECT_EQ(map.nativeRoot('E'), "/media/me/CARD");
     EXPECT_EQ(map.nativeRoot('e'), "/media/me/CARD");
@@ -61,7 +61,7 @@ TEST(DriveMapMounts, RescanKeepsLettersOfVolumesStillThere)
     EXPECT_EQ(map.nativeRoot('D'), std::nullopt);
     EXPECT_EQ(map.nativeRoot('C'), "/c");
 
-    DriveMap byHand = DriveMap::fromSpec("C=/c;E=/e");
+    DriveMap byHand = DriveMap::fromVariable("C=/c;E=/e");
     byHand.rescan({"/media/x"});
     EXPECT_EQ(byHand.nativeRoot('D'), std::nullopt) << "a map given by hand stays as given";
     EXPECT_EQ(byHand.nativeRoot('E'), "/e");
