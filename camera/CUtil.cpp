@@ -2,12 +2,9 @@
 
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
+#include "platform/Text.h"
 
 namespace {
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
 
 // Gregorian month length; callers have checked year >= 0 and month 1..12.
 int daysInMonth(int year, int month)
@@ -22,10 +19,7 @@ std::string CUtil::TrimText(std::string_view text, int n)
 {
     if (n == 0 || text.empty())
         return {};
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
+    text = trimmed(text);
     if (n > 0)
         text = text.substr(0, static_cast<std::size_t>(n));
     return std::string(text);

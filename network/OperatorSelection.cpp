@@ -2,7 +2,7 @@
 
 #include "network/OperatorDatabase.h"
 #include "platform/MessageService.h"
-#include "platform/TextCompare.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 

@@ -1,32 +1,16 @@
 #include "network/SmtpProviders.h"
 
-#include "camera/CUtil.h"
-
-#include <algorithm>
-#include <cctype>
-#include <string>
-
-namespace {
-
-std::string upper(std::string_view text)
-{
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return result;
-}
-
-} // namespace
+#include "platform/Text.h"
 
 int ClassifySenderAddress(std::string_view address)
 {
-    const std::string trimmed = CUtil::TrimText(address, -1);
-    if (trimmed == kPlaceholderAddress)
+    const std::string_view text = trimmed(address);
+    if (text == kPlaceholderAddress)
         return 0;
-    const std::string text = upper(trimmed);
     for (std::size_t i = 0; i < SmtpProviderTable.size(); ++i) {
-        const std::string suffix = upper(SmtpProviderTable[i].domainSuffix);
-        if (text.size() > suffix.size() && text.ends_with(suffix))
+        const std::string_view suffix = SmtpProviderTable[i].domainSuffix;
+        // At least one character must stand before the "@".
+        if (text.size() > suffix.size() && equalIgnoringCase(text.substr(text.size() - suffix.size()), suffix))
             return static_cast<int>(i) + 1;
     }
     return 0;

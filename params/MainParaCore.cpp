@@ -35,13 +35,6 @@ std::string cleanPhoneNumber(std::string text)
     return text;
 }
 
-std::string withoutTrailingSeparator(std::string path)
-{
-    if (!path.empty() && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
-
 } // namespace
 
 MainParaCore::MainParaCore(AppContext& context, std::string listEntry, Variant variant)
@@ -184,7 +177,7 @@ int MainParaCore::Mng_SyncOtherDisks(int mode)
         fs.createDirectory(kBackupFolder);
         return 1;
     }
-    const std::string cardFolder = withoutTrailingSeparator(m_saveTarget.substr(0, 3) + kCardFolder);
+    const std::string cardFolder = m_saveTarget.substr(0, 3) + kCardFolder;
     if (!fs.isDirectory(cardFolder))
         fs.createDirectory(cardFolder);
     return 1;

@@ -1,6 +1,6 @@
 #include "params/SaveTargetList.h"
 
-#include "platform/TextCompare.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 

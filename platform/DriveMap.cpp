@@ -1,5 +1,7 @@
 #include "platform/DriveMap.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -9,15 +11,6 @@
 #include <sstream>
 
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
-}
 
 // mountinfo escapes blanks, tabs, newlines and backslashes as \ooo.
 std::string unescapeMountField(std::string_view field)

@@ -1,48 +1,27 @@
 #include "platform/IniDocument.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-char lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Names compare without regard to ASCII case; inner blanks must match.
 bool sameName(std::string_view a, std::string_view b)
 {
-    a = trim(a);
-    b = trim(b);
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return equalIgnoringCase(trimmed(a), trimmed(b));
 }
 
 std::optional<std::string_view> headerName(std::string_view line)
 {
-    line = trim(line);
+    line = trimmed(line);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
     line.remove_prefix(1);
     const size_t close = line.find(']');
-    return trim(close == std::string_view::npos ? line : line.substr(0, close));
+    return trimmed(close == std::string_view::npos ? line : line.substr(0, close));
 }
 
 std::string_view stripQuotes(std::string_view value)
@@ -113,7 +92,7 @@ std::string IniDocument::read(std::string_view section, std::string_view key, st
     const auto line = header ? findKey(*header, key) : std::nullopt;
     if (line) {
         const std::string& text = m_lines[*line].text;
-        value = stripQuotes(trim(std::string_view(text).substr(text.find('=') + 1)));
+        value = stripQuotes(trimmed(std::string_view(text).substr(text.find('=') + 1)));
     } else {
         value = defaultValue;
         while (!value.empty() && isBlank(value.back()))
@@ -144,9 +123,9 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
     if (const auto line = findKey(*header, key)) {
         Line& existing = m_lines[*line];
         const size_t eq = existing.text.find('=');
-        if (trim(std::string_view(existing.text).substr(eq + 1)) == value)
+        if (trimmed(std::string_view(existing.text).substr(eq + 1)) == value)
             return;
-        const std::string spelling(trim(std::string_view(existing.text).substr(0, eq)));
+        const std::string spelling(trimmed(std::string_view(existing.text).substr(0, eq)));
         existing.text = spelling + "=" + std::string(value);
         existing.end = kCrLf;
         return;
@@ -154,7 +133,7 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
 
     std::size_t last = *header;
     for (std::size_t i = *header + 1; i < sectionEnd(*header); ++i) {
-        if (!trim(m_lines[i].text).empty())
+        if (!trimmed(m_lines[i].text).empty())
             last = i;
     }
     if (m_lines[last].end.empty())
