@@ -21,7 +21,7 @@ std::string CUtil::TrimText(std::string_view text, int n)
         return {};
     text = trimmed(text);
     if (n > 0)
-        text = text.substr(0, static_cast<std::size_t>(n));
+        text = leadingBytes(text, static_cast<std::size_t>(n));
     return std::string(text);
 }
 

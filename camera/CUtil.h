@@ -12,8 +12,9 @@ class CUtil
 {
 public:
     /// Empty when n is 0 or the text is empty; otherwise white space is
-    /// removed at both ends and, when n > 0, only the first n characters are
-    /// kept (a negative n keeps the whole text).
+    /// removed at both ends and, when n > 0, only the first n bytes are kept,
+    /// less any part of a multi-byte character the cut would split (a
+    /// negative n keeps the whole text).
     [[nodiscard]] static std::string TrimText(std::string_view text, int n);
 
     /// Writes the file's attributes back without read-only; nothing happens

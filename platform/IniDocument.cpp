@@ -2,16 +2,17 @@
 
 #include "platform/Text.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Names compare without regard to ASCII case; inner blanks must match.
-bool sameName(std::string_view a, std::string_view b)
+// Names compare without regard to ASCII case after trimming; inner blanks
+// must match. The folded form is what the indexes are keyed by.
+std::string nameKey(std::string_view name)
 {
-    return equalIgnoringCase(trimmed(a), trimmed(b));
+    return foldedCase(trimmed(name));
 }
 
 std::optional<std::string_view> headerName(std::string_view line)
@@ -24,6 +25,14 @@ std::optional<std::string_view> headerName(std::string_view line)
     return trimmed(close == std::string_view::npos ? line : line.substr(0, close));
 }
 
+std::optional<std::string_view> keyName(std::string_view line)
+{
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return std::nullopt;
+    return line.substr(0, eq);
+}
+
 std::string_view stripQuotes(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
@@ -31,55 +40,67 @@ std::string_view stripQuotes(std::string_view value)
     return value;
 }
 
+bool breaksLines(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
 } // namespace
 
 IniDocument::IniDocument(std::string_view bytes)
 {
+    m_blocks.emplace_back();
     while (!bytes.empty()) {
-        const size_t nl = bytes.find('\n');
-        if (nl == std::string_view::npos) {
-            m_lines.push_back({std::string(bytes), {}});
+        const size_t brk = bytes.find_first_of("\r\n");
+        if (brk == std::string_view::npos) {
+            addLine({std::string(bytes), {}});
             break;
         }
-        const bool crlf = nl > 0 && bytes[nl - 1] == '\r';
-        m_lines.push_back({std::string(bytes.substr(0, crlf ? nl - 1 : nl)), crlf ? "\r\n" : "\n"});
-        bytes.remove_prefix(nl + 1);
+        const size_t endLength = bytes.compare(brk, 2, kCrLf) == 0 ? 2 : 1;
+        Line line{std::string(bytes.substr(0, brk)), std::string(bytes.substr(brk, endLength))};
+        bytes.remove_prefix(brk + endLength);
+        if (headerName(line.text))
+            startBlock(std::move(line));
+        else
+            addLine(std::move(line));
     }
 }
 
-std::optional<std::size_t> IniDocument::findSection(std::string_view section) const
+void IniDocument::startBlock(Line header)
 {
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const auto name = headerName(m_lines[i].text);
-        if (name && sameName(*name, section))
-            return i;
-    }
-    return std::nullopt;
+    const std::string name = nameKey(*headerName(header.text));
+    m_sections.try_emplace(name, m_blocks.size());
+    Block& block = m_blocks.emplace_back();
+    block.lines.push_back(std::move(header));
 }
 
-std::size_t IniDocument::sectionEnd(std::size_t header) const
+void IniDocument::addLine(Line line)
 {
-    std::size_t i = header + 1;
-    while (i < m_lines.size() && !headerName(m_lines[i].text))
-        ++i;
-    return i;
+    if (m_blocks.empty())
+        m_blocks.emplace_back();
+    Block& block = m_blocks.back();
+    const std::size_t index = block.lines.size();
+    if (!trimmed(line.text).empty())
+        block.lastNonBlank = index;
+    if (const auto name = keyName(line.text))
+        block.keys.try_emplace(nameKey(*name), index);
+    block.lines.push_back(std::move(line));
 }
 
-std::optional<std::size_t> IniDocument::findKey(std::size_t header, std::string_view key) const
+const IniDocument::Block* IniDocument::findBlock(std::string_view section) const
 {
-    const std::size_t end = sectionEnd(header);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        const std::string& text = m_lines[i].text;
-        const size_t eq = text.find('=');
-        if (eq != std::string::npos && sameName(std::string_view(text).substr(0, eq), key))
-            return i;
-    }
-    return std::nullopt;
+    const auto it = m_sections.find(nameKey(section));
+    return it == m_sections.end() ? nullptr : &m_blocks[it->second];
+}
+
+IniDocument::Block* IniDocument::findBlock(std::string_view section)
+{
+    return const_cast<Block*>(std::as_const(*this).findBlock(section));
 }
 
 bool IniDocument::hasSection(std::string_view section) const
 {
-    return findSection(section).has_value();
+    return findBlock(section) != nullptr;
 }
 
 std::string IniDocument::read(std::string_view section, std::string_view key, std::string_view defaultValue,
@@ -88,66 +109,83 @@ std::string IniDocument::read(std::string_view section, std::string_view key, st
     if (bufferSize == 0)
         return {};
     std::string_view value;
-    const auto header = findSection(section);
-    const auto line = header ? findKey(*header, key) : std::nullopt;
-    if (line) {
-        const std::string& text = m_lines[*line].text;
+    const Block* block = findBlock(section);
+    const auto line = block ? block->keys.find(nameKey(key)) : decltype(block->keys)::const_iterator{};
+    if (block && line != block->keys.end()) {
+        const std::string& text = block->lines[line->second].text;
         value = stripQuotes(trimmed(std::string_view(text).substr(text.find('=') + 1)));
     } else {
         value = defaultValue;
         while (!value.empty() && isBlank(value.back()))
             value.remove_suffix(1);
     }
-    return std::string(value.substr(0, bufferSize - 1));
+    return std::string(leadingBytes(value, bufferSize - 1));
 }
 
 void IniDocument::terminateLastLine()
 {
-    if (!m_lines.empty() && m_lines.back().end.empty())
-        m_lines.back().end = kCrLf;
+    for (auto block = m_blocks.rbegin(); block != m_blocks.rend(); ++block) {
+        if (block->lines.empty())
+            continue;
+        if (block->lines.back().end.empty())
+            block->lines.back().end = kCrLf;
+        return;
+    }
 }
 
-void IniDocument::write(std::string_view section, std::string_view key, std::string_view value)
+bool IniDocument::write(std::string_view section, std::string_view key, std::string_view value)
 {
+    if (breaksLines(section) || breaksLines(key) || breaksLines(value))
+        return false;
     while (!value.empty() && isBlank(value.front()))
         value.remove_prefix(1);
 
-    const auto header = findSection(section);
-    if (!header) {
+    Block* block = findBlock(section);
+    if (!block) {
         terminateLastLine();
-        m_lines.push_back({"[" + std::string(section) + "]", std::string(kCrLf)});
-        m_lines.push_back({std::string(key) + "=" + std::string(value), std::string(kCrLf)});
-        return;
+        startBlock({"[" + std::string(section) + "]", std::string(kCrLf)});
+        addLine({std::string(key) + "=" + std::string(value), std::string(kCrLf)});
+        return true;
     }
 
-    if (const auto line = findKey(*header, key)) {
-        Line& existing = m_lines[*line];
+    const std::string name = nameKey(key);
+    if (const auto it = block->keys.find(name); it != block->keys.end()) {
+        Line& existing = block->lines[it->second];
         const size_t eq = existing.text.find('=');
         if (trimmed(std::string_view(existing.text).substr(eq + 1)) == value)
-            return;
+            return true;
         const std::string spelling(trimmed(std::string_view(existing.text).substr(0, eq)));
         existing.text = spelling + "=" + std::string(value);
         existing.end = kCrLf;
-        return;
+        return true;
     }
 
-    std::size_t last = *header;
-    for (std::size_t i = *header + 1; i < sectionEnd(*header); ++i) {
-        if (!trimmed(m_lines[i].text).empty())
-            last = i;
-    }
-    if (m_lines[last].end.empty())
-        m_lines[last].end = kCrLf;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last + 1),
-                   {std::string(key) + "=" + std::string(value), std::string(kCrLf)});
+    // Only blank lines follow the insertion point, and blank lines are no
+    // keys, so the indexes of the section's keys stay true.
+    const std::size_t at = block->lastNonBlank + 1;
+    if (block->lines[block->lastNonBlank].end.empty())
+        block->lines[block->lastNonBlank].end = kCrLf;
+    Line line{std::string(key) + "=" + std::string(value), std::string(kCrLf)};
+    // A key name holding '=' is found by its text before the first '='.
+    block->keys.try_emplace(nameKey(*keyName(line.text)), at);
+    block->lines.insert(block->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    block->lastNonBlank = at;
+    return true;
 }
 
 std::string IniDocument::bytes() const
 {
+    std::size_t size = 0;
+    for (const Block& block : m_blocks)
+        for (const Line& line : block.lines)
+            size += line.text.size() + line.end.size();
     std::string out;
-    for (const Line& line : m_lines) {
-        out += line.text;
-        out += line.end;
+    out.reserve(size);
+    for (const Block& block : m_blocks) {
+        for (const Line& line : block.lines) {
+            out += line.text;
+            out += line.end;
+        }
     }
     return out;
 }

@@ -4,28 +4,37 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 /// One private-profile (INI) file held as its lines, with the read and write
 /// rules of the Windows private-profile functions: cameras parse what those
 /// functions produce, so a write here yields the same bytes.
+///
+/// Sections and keys are indexed once when the text is parsed and the index
+/// follows every write, so reading or writing a key costs the same in a
+/// 1 KB file and in a card file padded with a hundred thousand junk lines.
 class IniDocument
 {
 public:
     IniDocument() = default;
+    /// Lines end in CR LF, LF or a lone CR (an old editor's format).
     explicit IniDocument(std::string_view bytes);
 
     /// Reads a key into a buffer of `bufferSize` bytes: at most
-    /// bufferSize - 1 characters arrive. A missing section or key gives the
-    /// default without its trailing blanks.
+    /// bufferSize - 1 bytes arrive, never half of a multi-byte character.
+    /// A missing section or key gives the default without its trailing
+    /// blanks.
     [[nodiscard]] std::string read(std::string_view section, std::string_view key, std::string_view defaultValue,
                                    std::size_t bufferSize) const;
 
     /// Writes one key: in place when it exists (keeping the file's spelling),
     /// after the last non-blank line of its section when it is new, in a new
     /// section at the end when the section is new. Writing the stored value
-    /// again changes nothing.
-    void write(std::string_view section, std::string_view key, std::string_view value);
+    /// again changes nothing. A section, key or value holding CR, LF or NUL
+    /// would put lines of its own into the file: it is refused (false) and
+    /// nothing changes.
+    [[nodiscard]] bool write(std::string_view section, std::string_view key, std::string_view value);
 
     [[nodiscard]] bool hasSection(std::string_view section) const;
     [[nodiscard]] std::string bytes() const;
@@ -34,13 +43,28 @@ private:
     struct Line
     {
         std::string text;
-        std::string end; // "\r\n", "\n", or empty on a last line without a break
+        std::string end; // "\r\n", "\n", "\r", or empty on a last line without a break
     };
 
-    [[nodiscard]] std::optional<std::size_t> findSection(std::string_view section) const;
-    [[nodiscard]] std::size_t sectionEnd(std::size_t header) const;
-    [[nodiscard]] std::optional<std::size_t> findKey(std::size_t header, std::string_view key) const;
+    /// The lines from one header up to the next; the first block holds the
+    /// lines before any header and has no name.
+    struct Block
+    {
+        std::vector<Line> lines;
+        /// Index in `lines` of the last line that is not blank (the header's
+        /// when there is none): new keys go after it.
+        std::size_t lastNonBlank = 0;
+        /// Folded key name -> index in `lines` of its first occurrence.
+        std::unordered_map<std::string, std::size_t> keys;
+    };
+
+    void startBlock(Line header);
+    void addLine(Line line);
+    [[nodiscard]] const Block* findBlock(std::string_view section) const;
+    [[nodiscard]] Block* findBlock(std::string_view section);
     void terminateLastLine();
 
-    std::vector<Line> m_lines;
+    std::vector<Block> m_blocks;
+    /// Folded section name -> index of its first block.
+    std::unordered_map<std::string, std::size_t> m_sections;
 };

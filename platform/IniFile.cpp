@@ -10,7 +10,7 @@ std::atomic<unsigned long> g_fileWrites{0};
 
 IniFile::IniFile(FileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path))
 {
-    if (auto bytes = m_fs.readFile(m_path))
+    if (auto bytes = m_fs.readFile(m_path, kMaxFileBytes))
         m_original = std::move(*bytes);
     m_doc = IniDocument(m_original);
 }
@@ -23,12 +23,17 @@ std::string IniFile::read(std::string_view section, std::string_view key, std::s
 
 void IniFile::write(std::string_view section, std::string_view key, std::string_view value)
 {
-    m_doc.write(section, key, value);
+    if (!m_doc.write(section, key, value))
+        m_refused = true;
     m_written = true;
 }
 
 bool IniFile::save()
 {
+    // One refused key makes the whole batch fail: a file with some keys of
+    // the save and not others is not what the user saved.
+    if (m_refused)
+        return false;
     if (!m_written)
         return true;
     if (m_fs.isReadOnly(m_path))
@@ -46,7 +51,7 @@ bool IniFile::save()
 std::string IniFile::readKey(const FileSystem& fs, std::string_view path, std::string_view section,
                              std::string_view key, std::string_view defaultValue, std::size_t bufferSize)
 {
-    const auto bytes = fs.readFile(path);
+    const auto bytes = fs.readFile(path, kMaxFileBytes);
     return IniDocument(bytes ? *bytes : std::string_view{}).read(section, key, defaultValue, bufferSize);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/IniDocument.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ class FileSystem;
 class IniFile
 {
 public:
+    /// A parameter file is about a kilobyte; a larger file at its path is
+    /// no parameter file and is read as an empty one, without loading it.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
+
     IniFile(FileSystem& fs, std::string path);
 
     [[nodiscard]] const std::string& path() const { return m_path; }
@@ -21,8 +26,9 @@ public:
     void write(std::string_view section, std::string_view key, std::string_view value);
 
     /// Puts the writes on disk. Nothing is written when no byte changed.
-    /// Fails, leaving the old file whole, when the folder is missing, the
-    /// file is read-only or the write does not complete. Succeeds without
+    /// Fails, leaving the old file whole, when a write was refused (a line
+    /// break or NUL in a name or value), the folder is missing, the file is
+    /// read-only or the write does not complete. Succeeds without
     /// touching anything when nothing was written.
     bool save();
 
@@ -43,4 +49,5 @@ private:
     std::string m_original;
     IniDocument m_doc;
     bool m_written = false;
+    bool m_refused = false;
 };

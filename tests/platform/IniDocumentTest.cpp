@@ -132,7 +132,7 @@ TEST(IniDocumentRead, ValueOfExactlyTheLimitRoundTrips)
 {
     const std::string eighty(80, 'x');
     IniDocument doc;
-    doc.write("Receive number and receive email", "ReceiveEmail1", eighty);
+    ASSERT_TRUE(doc.write("Receive number and receive email", "ReceiveEmail1", eighty));
     EXPECT_EQ(doc.read("Receive number and receive email", "ReceiveEmail1", "", 81), eighty);
     EXPECT_EQ(doc.read("Receive number and receive email", "ReceiveEmail1", "", 80), eighty.substr(0, 79));
 }
@@ -140,7 +140,7 @@ TEST(IniDocumentRead, ValueOfExactlyTheLimitRoundTrips)
 TEST(IniDocumentWrite, TrailingBlanksAreWrittenButNotReadBack)
 {
     IniDocument doc;
-    doc.write("S", "K", "v  ");
+    ASSERT_TRUE(doc.write("S", "K", "v  "));
     EXPECT_EQ(doc.bytes(), "[S]\r\nK=v  \r\n");
     EXPECT_EQ(doc.read("S", "K", "", 64), "v");
 }
