@@ -1,6 +1,8 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +50,7 @@ unsigned readDosBits(const std::string& path)
         return rc == 0 ? (attrs & kDosOnlyBits) : 0;
     }
     char buf[16] = {};
-    const ssize_t n = ::getxattr(path.c_str(), kDosAttributeName, buf, sizeof buf - 1);
+    const ssize_t n = ::lgetxattr(path.c_str(), kDosAttributeName, buf, sizeof buf - 1);
     if (n <= 0)
         return 0;
     return static_cast<unsigned>(std::strtoul(buf, nullptr, 10)) & kDosOnlyBits;
@@ -70,11 +72,11 @@ void writeDosBits(const std::string& path, unsigned bits)
         return;
     }
     if (bits == 0) {
-        (void)::removexattr(path.c_str(), kDosAttributeName);
+        (void)::lremovexattr(path.c_str(), kDosAttributeName);
         return;
     }
     const std::string text = std::to_string(bits);
-    (void)::setxattr(path.c_str(), kDosAttributeName, text.data(), text.size(), 0);
+    (void)::lsetxattr(path.c_str(), kDosAttributeName, text.data(), text.size(), 0);
 }
 
 std::string parentOf(const std::string& path)
@@ -98,6 +100,96 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+bool hasDriveLetter(std::string_view path)
+{
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+std::optional<std::string> realPath(const std::string& path)
+{
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return std::nullopt;
+    std::string out(resolved);
+    std::free(resolved);
+    return out;
+}
+
+bool isInside(const std::string& path, const std::string& folder)
+{
+    if (folder == "/")
+        return true;
+    return path == folder || (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+                              path[folder.size()] == '/');
+}
+
+// A card may hold links to anywhere; the tool acts only below the folder the
+// drive letter stands for. Every existing link on the way is resolved, and a
+// path that leaves the root, or climbs with "..", is not the drive's.
+bool staysBelow(const std::string& root, std::string_view rest)
+{
+    const std::optional<std::string> realRoot = realPath(root);
+    if (!realRoot)
+        return true; // nothing of the drive exists to escape from; operations fail on their own
+    std::string current = root;
+    while (!rest.empty()) {
+        const size_t slash = rest.find('/');
+        const std::string_view part = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..")
+            return false;
+        current += '/';
+        current += part;
+        struct stat st{};
+        if (::lstat(current.c_str(), &st) != 0)
+            return true; // what does not exist yet cannot lead elsewhere
+        if (S_ISLNK(st.st_mode)) {
+            const std::optional<std::string> target = realPath(current);
+            if (!target || !isInside(*target, *realRoot))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The name of a save's temporary file: hidden, and recognisable so that one
+// left by a save that never finished can be removed later.
+constexpr std::string_view kTempPrefix = ".krt-save-";
+constexpr std::string_view kTempSuffix = ".tmp";
+// The form earlier versions used, without the suffix.
+constexpr std::string_view kOldTempPrefix = ".krt-";
+constexpr std::size_t kTempUniqueLength = 6;
+
+bool isAlnum(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
+bool isSaveTemporaryName(std::string_view name)
+{
+    auto uniqueAt = [&](std::size_t at) {
+        return name.size() >= at + kTempUniqueLength &&
+               std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at),
+                           name.begin() + static_cast<std::ptrdiff_t>(at + kTempUniqueLength), isAlnum);
+    };
+    if (name.size() == kTempPrefix.size() + kTempUniqueLength + kTempSuffix.size() && name.starts_with(kTempPrefix) &&
+        name.ends_with(kTempSuffix))
+        return uniqueAt(kTempPrefix.size());
+    return name.size() == kOldTempPrefix.size() + kTempUniqueLength && name.starts_with(kOldTempPrefix) &&
+           uniqueAt(kOldTempPrefix.size());
+}
+
+void syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 FileSystem::FileSystem(const DriveMap& drives) : m_drives(drives) {}
@@ -108,6 +200,11 @@ std::optional<std::string> FileSystem::nativePath(std::string_view path) const
     // A trailing separator would make "E:\GSM\" and "E:\GSM" different names.
     while (native && native->size() > 1 && native->back() == '/')
         native->pop_back();
+    if (!native || !hasDriveLetter(path))
+        return native;
+    const std::optional<std::string> root = m_drives.nativeRoot(path[0]);
+    if (!root || !staysBelow(*root, native->substr(std::min(native->size(), root->size()))))
+        return std::nullopt;
     return native;
 }
 
@@ -185,16 +282,21 @@ bool FileSystem::rename(std::string_view from, std::string_view to)
     return ::rename(src->c_str(), dst->c_str()) == 0;
 }
 
-std::optional<std::string> FileSystem::readFile(std::string_view path) const
+std::optional<std::string> FileSystem::readFile(std::string_view path, std::size_t maxBytes) const
 {
     const auto native = nativePath(path);
     if (!native)
         return std::nullopt;
-    const int fd = ::open(native->c_str(), O_RDONLY);
+    // Opening a FIFO or a device waits for a writer or the hardware, and a
+    // link may lead off the drive: only a regular file is read, and the
+    // open itself cannot block.
+    struct stat st{};
+    if (!statPath(*native, st) || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    const int fd = ::open(native->c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
         ::close(fd);
         return std::nullopt;
     }
@@ -204,7 +306,8 @@ std::optional<std::string> FileSystem::readFile(std::string_view path) const
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
+        if (n < 0 || bytes.size() + static_cast<size_t>(n) > maxBytes) {
+            // The file grew past the limit while it was read.
             ::close(fd);
             return std::nullopt;
         }
@@ -226,10 +329,13 @@ bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
     if (existed && (!S_ISREG(st.st_mode) || hasNoWriteBits(st)))
         return false;
 
-    std::string tmpl = parentOf(*native) + "/.krt-XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
+    const std::string folder = parentOf(*native);
+    std::string tmpl = folder + "/" + std::string(kTempPrefix) + std::string(kTempUniqueLength, 'X') +
+                       std::string(kTempSuffix);
+    const int fd = ::mkstemps(tmpl.data(), static_cast<int>(kTempSuffix.size()));
     if (fd < 0)
         return false;
+    writeDosBits(tmpl, FileAttribute::Hidden);
     const mode_t mode = existed ? (st.st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -243,16 +349,42 @@ bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
         ::unlink(tmpl.c_str());
         return false;
     }
-    if (dosBits != 0)
-        writeDosBits(*native, dosBits);
+    // The new file takes the old file's marks, not the temporary's hidden one.
+    writeDosBits(*native, dosBits);
+    syncFolder(folder);
     return true;
+}
+
+void FileSystem::removeSaveTemporaries(std::string_view folder)
+{
+    const auto native = nativePath(folder);
+    if (!native)
+        return;
+    for (const std::string& name : list(folder)) {
+        if (!isSaveTemporaryName(name))
+            continue;
+        const std::string path = *native + "/" + name;
+        struct stat st{};
+        if (statPath(path, st) && S_ISREG(st.st_mode))
+            ::unlink(path.c_str());
+    }
+}
+
+bool FileSystem::isSameFile(std::string_view a, std::string_view b) const
+{
+    const auto first = nativePath(a);
+    const auto second = nativePath(b);
+    struct stat x{};
+    struct stat y{};
+    return first && second && statPath(*first, x) && statPath(*second, y) && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
 }
 
 std::optional<unsigned> FileSystem::attributes(std::string_view path) const
 {
     const auto native = nativePath(path);
     struct stat st{};
-    if (!native || ::stat(native->c_str(), &st) != 0)
+    if (!native || !statPath(*native, st))
         return std::nullopt;
     unsigned attrs = S_ISDIR(st.st_mode) ? FileAttribute::Directory : FileAttribute::Archive;
     if (hasNoWriteBits(st))
@@ -265,7 +397,9 @@ bool FileSystem::setAttributes(std::string_view path, unsigned attributes)
 {
     const auto native = nativePath(path);
     struct stat st{};
-    if (!native || ::stat(native->c_str(), &st) != 0)
+    // Attribute changes never follow a link: they would change the file it
+    // points to, which may lie anywhere.
+    if (!native || !statPath(*native, st) || S_ISLNK(st.st_mode))
         return false;
     mode_t mode = st.st_mode & 07777;
     if (attributes & FileAttribute::ReadOnly)

@@ -2,6 +2,7 @@
 
 #include "platform/DriveMap.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,8 @@ public:
     explicit FileSystem(const DriveMap& drives);
 
     [[nodiscard]] const DriveMap& drives() const { return m_drives; }
+    /// The native path, or nothing when the letter is not mapped or the path
+    /// leaves the folder its letter stands for (through a link or "..").
     [[nodiscard]] std::optional<std::string> nativePath(std::string_view path) const;
 
     [[nodiscard]] bool exists(std::string_view path) const;
@@ -47,18 +50,29 @@ public:
     /// Fails when the target exists or the source is read-only.
     bool rename(std::string_view from, std::string_view to);
 
-    [[nodiscard]] std::optional<std::string> readFile(std::string_view path) const;
-    /// Replaces the file in one step: a temporary file in the same folder is
-    /// written, flushed and renamed over the old one, so an interrupted write
-    /// leaves the old file or the new one. Fails when the folder is missing,
-    /// a folder stands at the path, or the file is read-only.
+    /// The bytes of a regular file of at most `maxBytes` bytes; nothing for
+    /// a larger file (which is not read), a link, a FIFO or a device.
+    [[nodiscard]] std::optional<std::string> readFile(std::string_view path,
+                                                      std::size_t maxBytes = static_cast<std::size_t>(-1)) const;
+    /// Replaces the file in one step: a hidden temporary file in the same
+    /// folder is written, flushed and renamed over the old one, and the
+    /// folder is flushed, so an interrupted write leaves the old file or the
+    /// new one. Fails when the folder is missing, something other than a
+    /// regular file stands at the path, or the file is read-only.
     bool writeFile(std::string_view path, std::string_view bytes);
+    /// Removes the temporary files that writes killed midway left in a folder.
+    void removeSaveTemporaries(std::string_view folder);
+
+    /// True when both paths name the same file (one volume reachable under
+    /// two letters, a bind mount).
+    [[nodiscard]] bool isSameFile(std::string_view a, std::string_view b) const;
 
     /// Attribute bits, or nothing when the path does not exist.
     [[nodiscard]] std::optional<unsigned> attributes(std::string_view path) const;
     /// Read-only maps to the permission bits; hidden and system go to the FAT
     /// attribute ioctls on FAT volumes and to the extended attribute
     /// user.krt.dosattrib elsewhere (silently dropped where neither works).
+    /// A link is refused: its target may lie off the drive.
     bool setAttributes(std::string_view path, unsigned attributes);
 
     [[nodiscard]] bool isReadOnly(std::string_view path) const;
