@@ -38,6 +38,8 @@ void search(AppContext& context, MainParaCore& core)
     SaveTargetList& list = core.saveTargets();
     list.clear();
     context.rescanDrives();
+    // Saves killed midway leave their temporary files in the folders written to.
+    files.removeSaveTemporaries(core.fileTexts().backupFolder);
 
     bool found = false;
     int lastUsable = -1;
@@ -45,6 +47,7 @@ void search(AppContext& context, MainParaCore& core)
         const std::string& root = driveRoots()[static_cast<std::size_t>(i)];
         if (!usable(context, root))
             continue;
+        files.removeSaveTemporaries(root + core.fileTexts().folder);
         const std::string path = cardPath(core, root);
         list.insertSorted(path);
         if (core.IsValidParameterFile(path)) {
@@ -125,7 +128,8 @@ void removeFromOtherDisks(AppContext& context, MainParaCore& core)
         if (root == targetRoot || !files.isDirectory(root + core.fileTexts().folder))
             continue;
         const std::string path = cardPath(core, root);
-        if (!core.IsValidParameterFile(path))
+        // A card reachable under two letters holds the saved file under both.
+        if (!core.IsValidParameterFile(path) || files.isSameFile(path, core.saveTarget()))
             continue;
         CUtil::ClearReadOnlyAttribute(files, path);
         if (!files.deleteFile(path))

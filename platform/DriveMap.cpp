@@ -35,6 +35,25 @@ bool isBelow(const std::string& path, std::string_view prefix)
     return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
 }
 
+// A camera formats its card FAT32 (or exFAT beyond 32 GB); a network share,
+// a system disk or an ISO image under /mnt is no camera's card.
+bool isCardFileSystem(std::string_view type)
+{
+    static constexpr std::string_view kTypes[] = {"vfat", "msdos", "exfat", "fuse.exfat", "fuseblk.exfat"};
+    return std::find(std::begin(kTypes), std::end(kTypes), type) != std::end(kTypes);
+}
+
+bool hasOption(std::string_view options, std::string_view option)
+{
+    while (!options.empty()) {
+        const size_t comma = options.find(',');
+        if (options.substr(0, comma) == option)
+            return true;
+        options = comma == std::string_view::npos ? std::string_view{} : options.substr(comma + 1);
+    }
+    return false;
+}
+
 } // namespace
 
 int DriveMap::slot(char letter)
@@ -69,23 +88,44 @@ DriveMap DriveMap::fromVariable(std::string_view text)
 
 std::vector<std::string> DriveMap::removableMountPoints(std::string_view mountinfo)
 {
-    std::vector<std::string> points;
+    struct Volume
+    {
+        std::string point;
+        std::string source; // device and the folder of the volume mounted here
+    };
+    std::vector<Volume> volumes;
     std::istringstream lines{std::string(mountinfo)};
     std::string line;
     while (std::getline(lines, line)) {
-        // mount ID, parent ID, major:minor, root, mount point, ...
-        std::istringstream fields(line);
-        std::string field;
-        for (int i = 0; i < 5 && fields >> field; ++i) {
-        }
-        if (!fields)
+        // mount ID, parent ID, major:minor, root, mount point, mount options,
+        // optional fields, "-", file system type, source, super options
+        std::istringstream in(line);
+        std::vector<std::string> fields;
+        for (std::string field; in >> field;)
+            fields.push_back(std::move(field));
+        const auto dash = std::find(fields.begin(), fields.end(), "-");
+        if (fields.size() < 6 || dash == fields.end() || fields.end() - dash < 4 || dash - fields.begin() < 6)
             continue;
-        std::string point = unescapeMountField(field);
-        if (isBelow(point, "/media/") || isBelow(point, "/run/media/") || isBelow(point, "/mnt/"))
-            points.push_back(std::move(point));
+        std::string point = unescapeMountField(fields[4]);
+        if (!isBelow(point, "/media/") && !isBelow(point, "/run/media/") && !isBelow(point, "/mnt/"))
+            continue;
+        if (!isCardFileSystem(dash[1]) || !hasOption(fields[5], "rw") || hasOption(dash[3], "ro"))
+            continue;
+        volumes.push_back({std::move(point), fields[2] + " " + unescapeMountField(fields[3])});
     }
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
+    std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) { return a.point < b.point; });
+
+    // One letter per volume: the same card mounted twice, or bound to a
+    // second place, would otherwise show as two drives, and a save to one
+    // would be removed again through the other.
+    std::vector<std::string> points;
+    std::vector<std::string> seen;
+    for (Volume& volume : volumes) {
+        if (std::find(seen.begin(), seen.end(), volume.source) != seen.end())
+            continue;
+        seen.push_back(volume.source);
+        points.push_back(std::move(volume.point));
+    }
     return points;
 }
 

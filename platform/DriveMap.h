@@ -21,8 +21,10 @@ public:
     /// Entries without a letter C..Z or without a path are ignored.
     [[nodiscard]] static DriveMap fromVariable(std::string_view text);
 
-    /// Mount points of removable or external volumes (below /media/,
-    /// /run/media/ or /mnt/) listed in a /proc/self/mountinfo text, sorted.
+    /// Mount points of the volumes in a /proc/self/mountinfo text that can be
+    /// a camera's card: below /media/, /run/media/ or /mnt/, FAT or exFAT
+    /// (also through FUSE), mounted writable; sorted, one per volume (the
+    /// first mount point of a device and folder mounted more than once).
     [[nodiscard]] static std::vector<std::string> removableMountPoints(std::string_view mountinfo);
 
     /// C: is the tool's own folder on the PC; D: onwards are the given
