@@ -101,6 +101,10 @@ TEST_F(OperatorSelectionTest, OperatorListSortsIgnoringCase)
     EXPECT_EQ(selection->operators().items, (std::vector<std::string>{"lcel", "Movistar", "Others......"}));
     chooseCountry("France");
     EXPECT_EQ(selection->operators().items, (std::vector<std::string>{"Orange", "Others......"}));
+    chooseCountry("Slovakia");
+    EXPECT_EQ(selection->operators().items,
+              (std::vector<std::string>{"4ka", "O2", "Orange", "Telekom", "T-mobile", "Others......"}))
+        << "the hyphen does not count in the order";
 }
 
 TEST_F(OperatorSelectionTest, PlainCountryChoiceAppliesTheFirstSortedOperator)

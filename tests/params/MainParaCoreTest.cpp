@@ -153,6 +153,51 @@ TEST_F(MainParaCoreTest, CustomerFieldsAreCutTo80AndReadBackWhole)
     EXPECT_EQ(core.customerInfo()[7], std::string(80, 'm'));
 }
 
+// The cut to 80 bytes must not leave half a character for the camera to show.
+TEST_F(MainParaCoreTest, CustomerFieldsAreNeverCutInsideACharacter)
+{
+    MainParaCore core = openOnCard("TQ355");
+    core.Mng_AllParaSetDefault();
+    core.customerInfo()[4] = std::string(79, 'a') + "\xC3\xA9@x.com";
+    ASSERT_EQ(save(core), 1);
+    EXPECT_NE(card("TQ355.TXT").find("ReceiveEmail1=" + std::string(79, 'a') + "\r\n"), std::string::npos);
+}
+
+// Bytes of a file written on a PC with another code page are not this
+// system's text; the fields keep them as they are.
+TEST_F(MainParaCoreTest, FieldBytesOfAnotherCodePageSurviveLoadAndSave)
+{
+    const std::string gbk = "\xC4\xE3\xBA\xC3";
+    TestDrives::writeText(drives.native('E', "GSM/TQ355.TXT"),
+                          "[KRTFileMark]\r\nModel=TQ355\r\n[Receive number and receive email]\r\nReceiveEmail2=" +
+                              gbk + "@qq.com\r\nReceiveEmail3=Caf\xE9\r\n");
+    MainParaCore core = openOnCard("TQ355");
+    ASSERT_EQ(core.Mng_AllPara(MainParaCore::kRead, MainParaCore::kCardFile), 1);
+    ASSERT_EQ(save(core), 1);
+    const std::string bytes = card("TQ355.TXT");
+    EXPECT_NE(bytes.find("ReceiveEmail2=" + gbk + "@qq.com\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("ReceiveEmail3=Caf\xE9\r\n"), std::string::npos);
+}
+
+// A pasted line break must not become lines of the file: the camera would
+// read a section the user never set.
+TEST_F(MainParaCoreTest, ALineBreakInAFieldFailsTheSaveAndWritesNothing)
+{
+    const std::string old = "[KRTFileMark]\r\nModel=TQ355\r\n";
+    TestDrives::writeText(drives.native('E', "GSM/TQ355.TXT"), old);
+    MainParaCore core = openOnCard("TQ355");
+    core.Mng_AllParaSetDefault();
+    core.customerInfo()[0] = "+49123\r\n[Camera Setting]\r\nLanguage=3";
+    EXPECT_EQ(save(core), 0);
+    EXPECT_EQ(card("TQ355.TXT"), old);
+    EXPECT_FALSE(fs::exists(drives.native('C', "TavrinoxaBackup/TQ355.TXT"))) << "the backup copy is refused too";
+
+    context.records().networkParameters.fields[NetworkParameters::SendEmailAddr] = std::string("me\0@x.com", 9);
+    core.customerInfo()[0] = "+49123";
+    EXPECT_EQ(save(core), 0) << "a NUL is refused as well";
+    EXPECT_EQ(card("TQ355.TXT"), old);
+}
+
 TEST_F(MainParaCoreTest, SavingOverAFileKeepsKeysTheModelDoesNotWrite)
 {
     TestDrives::writeText(drives.native('E', "GSM/TQ355.TXT"),

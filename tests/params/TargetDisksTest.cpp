@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -277,6 +278,91 @@ TEST_F(TargetDisksTest, DefaultSettingAsksFirst)
     unknown.defaultSetting();
     EXPECT_EQ(messages.texts().back(), "Default setings is not applied, no data is modified !");
     EXPECT_EQ(messages.shown().back().icon, MessageIcon::Warning);
+}
+
+// One card reachable under two letters holds the saved file under both; the
+// removal on other disks must not delete what was just saved.
+TEST_F(TargetDisksTest, TheSavedFileIsNotRemovedThroughAnotherLetterOfTheSameCard)
+{
+    withDrives("CE");
+    drives.map().set('F', drives.native('E', "").string());
+    context.emplace(drives.map(), RegistryStore((drives.base() / "registry").string()), messages, clock);
+    put('E', "GSM/TQ270.TXT", parameterFile("TQ270", "111"));
+
+    MainParaCore& c = open("TQ270");
+    c.selectSaveTarget(1);
+    ASSERT_EQ(c.saveTarget(), "E:\\GSM\\TQ270.TXT");
+    c.saveAll();
+    EXPECT_TRUE(has('E', "GSM/TQ270.TXT"));
+    EXPECT_EQ(messages.texts().back(), "OK,All parameters have been saved success !");
+}
+
+// A card file in a format the camera reads, but not of this tool's making.
+TEST_F(TargetDisksTest, CardFilesThatAreNoParameterFiles)
+{
+    struct Case
+    {
+        const char* what;
+        std::string bytes;
+        bool loaded;
+    };
+    const std::string mark = parameterFile("TQ270", "123");
+    const Case cases[] = {
+        {"lone CR line ends are lines", "[KRTFileMark]\rModel=TQ270\r[Receive number and receive email]\r"
+                                        "AdministratorNum=123\r",
+         true},
+        {"over 1 MiB is no parameter file", mark + "[Junk]\r\n" + std::string(1 << 20, 'j') + "\r\n", false},
+        {"exactly 1 MiB still is", mark + std::string((1 << 20) - mark.size() - 2, ';') + "\r\n", true},
+    };
+    withDrives("CE");
+    for (const Case& c : cases) {
+        put('E', "GSM/TQ270.TXT", c.bytes);
+        open("TQ270");
+        EXPECT_EQ(phone(), c.loaded ? "123" : "") << c.what;
+        EXPECT_EQ(has('E', "GSM/TQ270.TXT"), c.loaded) << c.what << ": an invalid card file is deleted";
+        fs::remove_all(drives.native('E', "GSM"));
+    }
+}
+
+TEST_F(TargetDisksTest, AFifoAtTheCardPathDoesNotHangTheSearch)
+{
+    withDrives("CE");
+    fs::create_directories(drives.native('E', "GSM"));
+    ASSERT_EQ(::mkfifo(drives.native('E', "GSM/TQ270.TXT").c_str(), 0666), 0);
+    MainParaCore& c = open("TQ270");
+    EXPECT_EQ(c.saveTarget(), "E:\\GSM\\TQ270.TXT");
+    c.saveAll();
+    EXPECT_EQ(messages.texts().back(), "OK,All parameters have been saved success !")
+        << "the FIFO was removed as an invalid file and the save wrote a file";
+    EXPECT_TRUE(fs::is_regular_file(drives.native('E', "GSM/TQ270.TXT")));
+}
+
+// "GSM" on the card is a link to a folder on the PC: nothing may be written there.
+TEST_F(TargetDisksTest, ACardFolderLinkedOffTheCardIsRefused)
+{
+    withDrives("CE");
+    const fs::path elsewhere = drives.base() / "elsewhere";
+    fs::create_directories(elsewhere);
+    fs::create_directory_symlink(elsewhere, drives.native('E', "GSM"));
+
+    MainParaCore& c = open("TQ270");
+    ASSERT_EQ(c.saveTarget(), "E:\\GSM\\TQ270.TXT");
+    c.saveAll();
+    EXPECT_EQ(messages.texts().back(), "Save failed ,please check your disk and try again later!");
+    EXPECT_TRUE(fs::is_empty(elsewhere)) << "nothing is written off the card";
+    EXPECT_TRUE(fs::exists(drives.native('C', "TavrinoxaBackup/TQ270.TXT"))) << "the backup copy is kept";
+}
+
+TEST_F(TargetDisksTest, TemporariesOfKilledSavesAreRemovedAtTheSearch)
+{
+    withDrives("CE");
+    put('E', "GSM/.krt-save-Ab12Cd.tmp", std::string(4096, 'x'));
+    put('C', "TavrinoxaBackup/.krt-save-0a1B2c.tmp", "x");
+    put('E', "GSM/NOTES.TXT", "mine");
+    open("TQ270");
+    EXPECT_FALSE(has('E', "GSM/.krt-save-Ab12Cd.tmp"));
+    EXPECT_FALSE(has('C', "TavrinoxaBackup/.krt-save-0a1B2c.tmp"));
+    EXPECT_TRUE(has('E', "GSM/NOTES.TXT"));
 }
 
 } // namespace

@@ -38,6 +38,29 @@ TEST(DriveMapMounts, KeepsRemovableVolumesInSortedOrder)
               (std::vector<std::string>{"/media/me/CAM", "/mnt/usb", "/run/media/me/SD CARD"}));
 }
 
+// Only what can be a camera's card gets a letter: a share or a system disk
+// under /mnt would otherwise sort after the card and become the save target.
+TEST(DriveMapMounts, OnlyWritableFatOrExfatVolumesOncePerVolume)
+{
+    const char* mountinfo =
+        "70 22 8:17 / /media/me/CARD rw,nosuid shared:41 - vfat /dev/sdb1 rw\n"
+        "71 22 0:60 / /mnt/nas rw,relatime shared:50 - nfs4 nas:/share rw,vers=4.2\n"
+        "72 22 0:61 / /mnt/smb rw shared:51 - cifs //nas/photos rw\n"
+        "73 22 8:2 / /mnt/system ro,relatime shared:52 - ext4 /dev/sda2 ro\n"
+        "74 22 8:33 / /media/me/LOCKED ro,nosuid shared:53 - vfat /dev/sdc1 ro\n"
+        "75 22 8:49 / /media/me/WIN rw,nosuid shared:54 - fuseblk /dev/sdd1 rw,user_id=0\n"
+        "76 22 8:65 / /media/me/BIG rw,nosuid shared:55 - fuseblk.exfat /dev/sde1 rw,user_id=0\n"
+        "77 22 8:17 / /mnt/card-again rw shared:41 - vfat /dev/sdb1 rw\n"
+        "78 22 8:17 /DCIM /mnt/dcim rw shared:41 - vfat /dev/sdb1 rw\n"
+        "79 22 8:81 / /media/me/SDXC rw,nosuid shared:56 - exfat /dev/sdf1 rw\n"
+        "80 22 8:97 / /media/me/OLD rw,nosuid shared:57 - msdos /dev/sdg1 rw\n"
+        "81 22 8:113 / /media/me/RO-SUPER rw,nosuid shared:58 - vfat /dev/sdh1 ro\n";
+    EXPECT_EQ(DriveMap::removableMountPoints(mountinfo),
+              (std::vector<std::string>{"/media/me/BIG", "/media/me/CARD", "/media/me/OLD", "/media/me/SDXC",
+                                        "/mnt/dcim"}))
+        << "the second mount of /dev/sdb1 is the same card; its DCIM folder bound elsewhere is another root";
+}
+
 TEST(DriveMapMounts, AutomaticMapPutsThePcOnCAndVolumesFromD)
 {
     std::vector<std::string> volumes;

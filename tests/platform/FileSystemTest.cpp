@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 namespace fs = std::filesystem;
@@ -94,6 +95,108 @@ TEST_F(FileSystemTest, RenameRefusesAnExistingTarget)
     EXPECT_TRUE(CUtil::RenameIfExists(files, "E:\\GSM\\NONE.TXT", "E:\\GSM\\B.TXT")) << "nothing to rename";
     EXPECT_FALSE(CUtil::RenameIfExists(files, "E:\\GSM\\TQ270.TXT", "E:\\GSM\\B.TXT"));
     EXPECT_EQ(TestDrives::readText(drives.native('E', "GSM/B.TXT")), "b");
+}
+
+// Opening a FIFO for reading waits for a writer: the tool would hang on a
+// card that holds one where its file should be.
+TEST_F(FileSystemTest, SpecialFilesAreUnreadableWithoutBlocking)
+{
+    const fs::path fifo = drives.native('E', "GSM/FIFO.TXT");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    EXPECT_EQ(files.readFile("E:\\GSM\\FIFO.TXT"), std::nullopt);
+    EXPECT_FALSE(files.writeFile("E:\\GSM\\FIFO.TXT", "x")) << "a FIFO is not replaced by a file";
+    EXPECT_EQ(files.readFile("E:\\GSM"), std::nullopt) << "a folder is no file";
+}
+
+TEST_F(FileSystemTest, AFileOverTheLimitIsNotRead)
+{
+    const std::string limitSized(4096, 'x');
+    TestDrives::writeText(drives.native('E', "GSM/BIG.TXT"), limitSized + "y");
+    EXPECT_EQ(files.readFile("E:\\GSM\\BIG.TXT", limitSized.size()), std::nullopt);
+    TestDrives::writeText(drives.native('E', "GSM/BIG.TXT"), limitSized);
+    EXPECT_EQ(files.readFile("E:\\GSM\\BIG.TXT", limitSized.size()), limitSized);
+}
+
+// A card may hold links that lead anywhere on the PC; the tool acts only in
+// the folder its drive letter stands for.
+class FileSystemLinkTest : public FileSystemTest
+{
+protected:
+    FileSystemLinkTest() : outside(drives.base() / "outside")
+    {
+        fs::create_directories(outside);
+        TestDrives::writeText(outside / "TQ270.TXT", "[KRTFileMark]\r\nModel=TQ270\r\n");
+    }
+
+    [[nodiscard]] mode_t outsideMode() const
+    {
+        struct stat st{};
+        ::stat((outside / "TQ270.TXT").c_str(), &st);
+        return st.st_mode & 07777;
+    }
+
+    fs::path outside;
+};
+
+TEST_F(FileSystemLinkTest, AFolderLinkLeavingTheDriveIsRefused)
+{
+    fs::create_directory_symlink(outside, drives.native('E', "LINKED"));
+    EXPECT_EQ(files.nativePath("E:\\LINKED\\TQ270.TXT"), std::nullopt);
+    EXPECT_FALSE(files.writeFile("E:\\LINKED\\NEW.TXT", "x"));
+    EXPECT_EQ(files.readFile("E:\\LINKED\\TQ270.TXT"), std::nullopt);
+    EXPECT_FALSE(files.isDirectory("E:\\LINKED"));
+    EXPECT_FALSE(files.deleteFile("E:\\LINKED\\TQ270.TXT"));
+    EXPECT_FALSE(fs::exists(outside / "NEW.TXT")) << "nothing is written off the drive";
+    EXPECT_TRUE(fs::exists(outside / "TQ270.TXT"));
+    EXPECT_EQ(files.nativePath("E:\\GSM\\..\\..\\outside\\TQ270.TXT"), std::nullopt) << "no climbing out";
+}
+
+TEST_F(FileSystemLinkTest, AFolderLinkWithinTheDriveIsFollowed)
+{
+    fs::create_directory_symlink(drives.native('E', "GSM"), drives.native('E', "ALIAS"));
+    EXPECT_TRUE(files.writeFile("E:\\ALIAS\\NEW.TXT", "x"));
+    EXPECT_EQ(TestDrives::readText(drives.native('E', "GSM/NEW.TXT")), "x");
+}
+
+TEST_F(FileSystemLinkTest, AttributeChangesNeverFollowALink)
+{
+    ::chmod((outside / "TQ270.TXT").c_str(), 0444);
+    fs::create_symlink(outside / "TQ270.TXT", drives.native('E', "GSM/LINK.TXT"));
+
+    CUtil::ClearReadOnlyAttribute(files, "E:\\GSM\\LINK.TXT");
+    EXPECT_FALSE(files.setAttributes("E:\\GSM\\LINK.TXT", FileAttribute::Normal));
+    EXPECT_EQ(outsideMode(), 0444u) << "the file the link points to keeps its read-only mark";
+    EXPECT_EQ(files.readFile("E:\\GSM\\LINK.TXT"), std::nullopt) << "a link is not read through";
+    EXPECT_FALSE(files.writeFile("E:\\GSM\\LINK.TXT", "x"));
+    EXPECT_EQ(TestDrives::readText(outside / "TQ270.TXT"), "[KRTFileMark]\r\nModel=TQ270\r\n");
+}
+
+TEST_F(FileSystemTest, LeftoverTemporariesAreRemovedAndNothingElse)
+{
+    for (const char* name : {".krt-save-a1B2c3.tmp", ".krt-Zx81Qw", ".krt-save-short.tmp", "notes.tmp", ".krt-config"})
+        TestDrives::writeText(drives.native('E', std::string("GSM/") + name), "junk");
+    files.removeSaveTemporaries("E:\\GSM\\");
+    EXPECT_EQ(files.list("E:\\GSM"),
+              (std::vector<std::string>{".krt-Zx81Qw", ".krt-config", ".krt-save-short.tmp", "TQ270.TXT", "notes.tmp"}));
+}
+
+TEST_F(FileSystemTest, ANewFileDoesNotInheritTheTemporarysHiddenMark)
+{
+    if (::setxattr(drives.native('E', "GSM/TQ270.TXT").c_str(), "user.krt.probe", "1", 1, 0) != 0)
+        GTEST_SKIP() << "this file system keeps no user extended attributes";
+    ASSERT_TRUE(files.writeFile("E:\\GSM\\NEW.TXT", "x"));
+    ASSERT_TRUE(files.writeFile("E:\\GSM\\TQ270.TXT", "y"));
+    EXPECT_EQ(*files.attributes("E:\\GSM\\NEW.TXT") & FileAttribute::Hidden, 0u);
+    EXPECT_EQ(*files.attributes("E:\\GSM\\TQ270.TXT") & FileAttribute::Hidden, 0u);
+}
+
+TEST_F(FileSystemTest, TheSameFileUnderTwoLettersIsRecognised)
+{
+    drives.map().set('F', drives.native('E', "").string());
+    TestDrives::writeText(drives.native('E', "GSM/OTHER.TXT"), "old");
+    EXPECT_TRUE(files.isSameFile("E:\\GSM\\TQ270.TXT", "F:\\GSM\\TQ270.TXT"));
+    EXPECT_FALSE(files.isSameFile("E:\\GSM\\TQ270.TXT", "F:\\GSM\\OTHER.TXT"));
+    EXPECT_FALSE(files.isSameFile("E:\\GSM\\TQ270.TXT", "E:\\GSM\\MISSING.TXT"));
 }
 
 } // namespace

@@ -145,4 +145,76 @@ TEST(IniDocumentWrite, TrailingBlanksAreWrittenButNotReadBack)
     EXPECT_EQ(doc.read("S", "K", "", 64), "v");
 }
 
+// An old editor's card file ends its lines in CR alone; it must read as
+// lines, and each line keeps its own end when others change.
+TEST(IniDocumentLineEnds, CrLfAndLoneCrAreAllLineEnds)
+{
+    IniDocument doc("[KRTFileMark]\rModel=TQ270\r[S]\nA=1\r\nB=2\r\r\nC=3\r");
+    EXPECT_TRUE(doc.hasSection("S"));
+    EXPECT_EQ(doc.read("KRTFileMark", "Model", "", 15), "TQ270");
+    EXPECT_EQ(doc.read("S", "A", "", 64), "1");
+    EXPECT_EQ(doc.read("S", "B", "", 64), "2");
+    EXPECT_EQ(doc.read("S", "C", "", 64), "3");
+
+    ASSERT_TRUE(doc.write("KRTFileMark", "Model", "TQ355"));
+    ASSERT_TRUE(doc.write("S", "D", "4"));
+    EXPECT_EQ(doc.bytes(), "[KRTFileMark]\rModel=TQ355\r\n[S]\nA=1\r\nB=2\r\r\nC=3\rD=4\r\n");
+}
+
+// A value with a line break would put lines of its own into the file: the
+// camera would read sections the user never set.
+TEST(IniDocumentWrite, LineBreaksAndNulAreRefused)
+{
+    struct Case
+    {
+        const char* what;
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"CR LF in a value", "Receive number and receive email", "AdministratorNum",
+         "+49123\r\n[Camera Setting]\r\nLanguage=3"},
+        {"LF in a value", "S", "K", "a\nb"},
+        {"CR in a value", "S", "K", "a\rb"},
+        {"NUL in a value", "S", "K", std::string("a\0b", 3)},
+        {"CR in a key", "S", "K\r", "v"},
+        {"LF in a section", "S\n[T]", "K", "v"},
+        {"NUL in a section", std::string("S\0", 2), "K", "v"},
+    };
+    for (const Case& c : cases) {
+        IniDocument doc("[S]\r\nK=old\r\n");
+        EXPECT_FALSE(doc.write(c.section, c.key, c.value)) << c.what;
+        EXPECT_EQ(doc.bytes(), "[S]\r\nK=old\r\n") << c.what << ": nothing changes";
+    }
+}
+
+// The index must stay true while writes insert lines: keys added to an
+// earlier section, duplicate names, trailing blank lines, keys named with
+// '=' in them.
+TEST(IniDocumentWrite, IndexFollowsInsertedLines)
+{
+    IniDocument doc("[A]\r\nx=1\r\nx=dup\r\n\r\n; note\r\n\r\n[B]\r\ny=2\r\n[a]\r\nz=9\r\n");
+    ASSERT_TRUE(doc.write("A", "n1", "a"));
+    ASSERT_TRUE(doc.write("a", "N2", "b"));
+    ASSERT_TRUE(doc.write("A", "n1", "c"));
+    ASSERT_TRUE(doc.write("B", "y", "3"));
+    ASSERT_TRUE(doc.write("A", "k=e", "v"));
+    ASSERT_TRUE(doc.write("A", "x", "5"));
+    EXPECT_EQ(doc.read("A", "x", "", 64), "5") << "the first of two equal keys counts";
+    EXPECT_EQ(doc.read("A", "n1", "", 64), "c");
+    EXPECT_EQ(doc.read("A", "z", "none", 64), "none") << "a second [a] is not searched";
+    EXPECT_EQ(doc.read("A", "k", "", 64), "e=v") << "a name is the text before the first '='";
+    EXPECT_EQ(doc.bytes(), "[A]\r\nx=5\r\nx=dup\r\n\r\n; note\r\nn1=c\r\nN2=b\r\nk=e=v\r\n\r\n"
+                           "[B]\r\ny=3\r\n[a]\r\nz=9\r\n");
+}
+
+TEST(IniDocumentRead, ACutNeverSplitsACharacter)
+{
+    const IniDocument doc("[S]\r\nName=Jos\xC3\xA9\r\nLatin=Jos\xE9!\r\n");
+    EXPECT_EQ(doc.read("S", "Name", "", 5), "Jos") << "four bytes would end inside the last letter";
+    EXPECT_EQ(doc.read("S", "Name", "", 6), "Jos\xC3\xA9");
+    EXPECT_EQ(doc.read("S", "Latin", "", 5), "Jos\xE9") << "bytes of another code page are cut as they are";
+}
+
 } // namespace
