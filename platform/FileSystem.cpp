@@ -158,8 +158,6 @@ bool staysBelow(const std::string& root, std::string_view rest)
 // left by a save that never finished can be removed later.
 constexpr std::string_view kTempPrefix = ".krt-save-";
 constexpr std::string_view kTempSuffix = ".tmp";
-// The form earlier versions used, without the suffix.
-constexpr std::string_view kOldTempPrefix = ".krt-";
 constexpr std::size_t kTempUniqueLength = 6;
 
 bool isAlnum(char c)
@@ -169,16 +167,11 @@ bool isAlnum(char c)
 
 bool isSaveTemporaryName(std::string_view name)
 {
-    auto uniqueAt = [&](std::size_t at) {
-        return name.size() >= at + kTempUniqueLength &&
-               std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at),
-                           name.begin() + static_cast<std::ptrdiff_t>(at + kTempUniqueLength), isAlnum);
-    };
-    if (name.size() == kTempPrefix.size() + kTempUniqueLength + kTempSuffix.size() && name.starts_with(kTempPrefix) &&
-        name.ends_with(kTempSuffix))
-        return uniqueAt(kTempPrefix.size());
-    return name.size() == kOldTempPrefix.size() + kTempUniqueLength && name.starts_with(kOldTempPrefix) &&
-           uniqueAt(kOldTempPrefix.size());
+    if (name.size() != kTempPrefix.size() + kTempUniqueLength + kTempSuffix.size() || !name.starts_with(kTempPrefix) ||
+        !name.ends_with(kTempSuffix))
+        return false;
+    const std::string_view unique = name.substr(kTempPrefix.size(), kTempUniqueLength);
+    return std::all_of(unique.begin(), unique.end(), isAlnum);
 }
 
 void syncFolder(const std::string& folder)
