@@ -9,7 +9,9 @@
 #include <string>
 #include <utility>
 
-/// The core holds the system's 8-bit text; the widgets show QString.
+/// The core holds the system's 8-bit text; the widgets show QString. The
+/// conversion loses bytes the encoding cannot show: an edit field that
+/// shows record bytes and gives them back goes through LineEditText.
 inline QString toQt(const std::string& bytes)
 {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));

@@ -5,6 +5,8 @@
 #include "app/RememberedChoice.h"
 #include "platform/DialogControls.h"
 
+#include "GuiTestSupport.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
