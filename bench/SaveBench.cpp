@@ -1,41 +1,19 @@
 // A full SAVE of one parameter set (backup copy, then card file) into a
 // temporary folder, reporting how many times each save replaces a file.
+#include "BenchDrives.h"
 #include "app/AppContext.h"
 #include "params/MainParaCore.h"
 #include "platform/IniFile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-struct TempDrives
-{
-    TempDrives()
-    {
-        std::string tmpl = (fs::temp_directory_path() / "krt-bench-XXXXXX").string();
-        if (!::mkdtemp(tmpl.data()))
-            std::abort();
-        base = tmpl;
-        fs::create_directories(base / "C");
-        fs::create_directories(base / "E");
-        map.set('C', (base / "C").string());
-        map.set('E', (base / "E").string());
-    }
-    ~TempDrives() { fs::remove_all(base); }
-
-    fs::path base;
-    DriveMap map;
-};
-
 void fullSave(benchmark::State& state, const char* listEntry)
 {
-    TempDrives drives;
+    BenchDrives drives;
     RecordingMessageService messages;
     FixedClock clock({2024, 3, 5, 14, 7, 9});
     AppContext context(drives.map, RegistryStore((drives.base / "registry").string()), messages, clock);

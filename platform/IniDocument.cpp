@@ -8,11 +8,10 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Names compare without regard to ASCII case after trimming; inner blanks
-// must match. The folded form is what the indexes are keyed by.
-std::string nameKey(std::string_view name)
+unsigned char foldedByte(char c)
 {
-    return foldedCase(trimmed(name));
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
 }
 
 std::optional<std::string_view> headerName(std::string_view line)
@@ -25,12 +24,13 @@ std::optional<std::string_view> headerName(std::string_view line)
     return trimmed(close == std::string_view::npos ? line : line.substr(0, close));
 }
 
+// A name is the trimmed text before the first '='; a line without one is no key.
 std::optional<std::string_view> keyName(std::string_view line)
 {
     const size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         return std::nullopt;
-    return line.substr(0, eq);
+    return trimmed(line.substr(0, eq));
 }
 
 std::string_view stripQuotes(std::string_view value)
@@ -45,33 +45,73 @@ bool breaksLines(std::string_view text)
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+// find_first_of looks each byte up in the set; a card file of junk lines
+// makes that the cost of the whole parse.
+std::size_t lineBreak(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n')
+            return i;
+    return std::string_view::npos;
+}
+
+// The stored line ends are views of these, so they never dangle.
+std::string_view lineEnd(std::string_view end)
+{
+    static constexpr std::string_view kEnds[] = {"\r\n", "\n", "\r"};
+    for (std::string_view known : kEnds)
+        if (end == known)
+            return known;
+    return {};
+}
+
 } // namespace
+
+// Names compare without regard to ASCII case; inner blanks must match.
+std::size_t IniDocument::FoldedHash::operator()(std::string_view name) const
+{
+    std::size_t hash = 14695981039346656037ull;
+    for (const char c : name)
+        hash = (hash ^ foldedByte(c)) * 1099511628211ull;
+    return hash;
+}
+
+bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const
+{
+    return equalIgnoringCase(a, b);
+}
 
 IniDocument::IniDocument(std::string_view bytes)
 {
+    m_storage->source.assign(bytes);
+    std::string_view rest = m_storage->source;
     m_blocks.emplace_back();
-    while (!bytes.empty()) {
-        const size_t brk = bytes.find_first_of("\r\n");
+    while (!rest.empty()) {
+        const size_t brk = lineBreak(rest);
         if (brk == std::string_view::npos) {
-            addLine({std::string(bytes), {}});
+            addLine({rest, {}});
             break;
         }
-        const size_t endLength = bytes.compare(brk, 2, kCrLf) == 0 ? 2 : 1;
-        Line line{std::string(bytes.substr(0, brk)), std::string(bytes.substr(brk, endLength))};
-        bytes.remove_prefix(brk + endLength);
+        const size_t endLength = rest.compare(brk, 2, kCrLf) == 0 ? 2 : 1;
+        const Line line{rest.substr(0, brk), lineEnd(rest.substr(brk, endLength))};
+        rest.remove_prefix(brk + endLength);
         if (headerName(line.text))
-            startBlock(std::move(line));
+            startBlock(line);
         else
-            addLine(std::move(line));
+            addLine(line);
     }
+}
+
+std::string_view IniDocument::store(std::string text)
+{
+    return m_storage->written.emplace_back(std::move(text));
 }
 
 void IniDocument::startBlock(Line header)
 {
-    const std::string name = nameKey(*headerName(header.text));
-    m_sections.try_emplace(name, m_blocks.size());
+    m_sections.try_emplace(*headerName(header.text), m_blocks.size());
     Block& block = m_blocks.emplace_back();
-    block.lines.push_back(std::move(header));
+    block.lines.push_back(header);
 }
 
 void IniDocument::addLine(Line line)
@@ -83,13 +123,13 @@ void IniDocument::addLine(Line line)
     if (!trimmed(line.text).empty())
         block.lastNonBlank = index;
     if (const auto name = keyName(line.text))
-        block.keys.try_emplace(nameKey(*name), index);
-    block.lines.push_back(std::move(line));
+        block.keys.try_emplace(*name, index);
+    block.lines.push_back(line);
 }
 
 const IniDocument::Block* IniDocument::findBlock(std::string_view section) const
 {
-    const auto it = m_sections.find(nameKey(section));
+    const auto it = m_sections.find(trimmed(section));
     return it == m_sections.end() ? nullptr : &m_blocks[it->second];
 }
 
@@ -108,14 +148,16 @@ std::string IniDocument::read(std::string_view section, std::string_view key, st
 {
     if (bufferSize == 0)
         return {};
-    std::string_view value;
-    const Block* block = findBlock(section);
-    const auto line = block ? block->keys.find(nameKey(key)) : decltype(block->keys)::const_iterator{};
-    if (block && line != block->keys.end()) {
-        const std::string& text = block->lines[line->second].text;
-        value = stripQuotes(trimmed(std::string_view(text).substr(text.find('=') + 1)));
-    } else {
-        value = defaultValue;
+    std::string_view value = defaultValue;
+    bool found = false;
+    if (const Block* block = findBlock(section)) {
+        if (const auto it = block->keys.find(trimmed(key)); it != block->keys.end()) {
+            const std::string_view text = block->lines[it->second].text;
+            value = stripQuotes(trimmed(text.substr(text.find('=') + 1)));
+            found = true;
+        }
+    }
+    if (!found) {
         while (!value.empty() && isBlank(value.back()))
             value.remove_suffix(1);
     }
@@ -143,20 +185,22 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     Block* block = findBlock(section);
     if (!block) {
         terminateLastLine();
-        startBlock({"[" + std::string(section) + "]", std::string(kCrLf)});
-        addLine({std::string(key) + "=" + std::string(value), std::string(kCrLf)});
+        startBlock({store("[" + std::string(section) + "]"), kCrLf});
+        addLine({store(std::string(key) + "=" + std::string(value)), kCrLf});
         return true;
     }
 
-    const std::string name = nameKey(key);
-    if (const auto it = block->keys.find(name); it != block->keys.end()) {
+    if (const auto it = block->keys.find(trimmed(key)); it != block->keys.end()) {
         Line& existing = block->lines[it->second];
         const size_t eq = existing.text.find('=');
-        if (trimmed(std::string_view(existing.text).substr(eq + 1)) == value)
+        if (trimmed(existing.text.substr(eq + 1)) == value)
             return true;
-        const std::string spelling(trimmed(std::string_view(existing.text).substr(0, eq)));
-        existing.text = spelling + "=" + std::string(value);
+        // The index is keyed by a view of the old text: re-key it to the new one.
+        const std::size_t index = it->second;
+        block->keys.erase(it);
+        existing.text = store(std::string(trimmed(existing.text.substr(0, eq))) + "=" + std::string(value));
         existing.end = kCrLf;
+        block->keys.try_emplace(*keyName(existing.text), index);
         return true;
     }
 
@@ -165,10 +209,9 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     const std::size_t at = block->lastNonBlank + 1;
     if (block->lines[block->lastNonBlank].end.empty())
         block->lines[block->lastNonBlank].end = kCrLf;
-    Line line{std::string(key) + "=" + std::string(value), std::string(kCrLf)};
-    // A key name holding '=' is found by its text before the first '='.
-    block->keys.try_emplace(nameKey(*keyName(line.text)), at);
-    block->lines.insert(block->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    const Line line{store(std::string(key) + "=" + std::string(value)), kCrLf};
+    block->lines.insert(block->lines.begin() + static_cast<std::ptrdiff_t>(at), line);
+    block->keys.try_emplace(*keyName(line.text), at);
     block->lastNonBlank = at;
     return true;
 }

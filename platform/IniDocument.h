@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,10 +42,29 @@ public:
     [[nodiscard]] std::string bytes() const;
 
 private:
+    /// Texts point into the document's storage: the bytes it was parsed from
+    /// and the lines written since, neither of which moves or changes.
     struct Line
     {
-        std::string text;
-        std::string end; // "\r\n", "\n", "\r", or empty on a last line without a break
+        std::string_view text;
+        std::string_view end; // "\r\n", "\n", "\r", or empty on a last line without a break
+    };
+
+    /// ASCII case folded, for names in the indexes.
+    struct FoldedHash
+    {
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct FoldedEqual
+    {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual>;
+
+    struct Storage
+    {
+        std::string source;
+        std::deque<std::string> written;
     };
 
     /// The lines from one header up to the next; the first block holds the
@@ -54,17 +75,20 @@ private:
         /// Index in `lines` of the last line that is not blank (the header's
         /// when there is none): new keys go after it.
         std::size_t lastNonBlank = 0;
-        /// Folded key name -> index in `lines` of its first occurrence.
-        std::unordered_map<std::string, std::size_t> keys;
+        /// Trimmed key name -> index in `lines` of its first occurrence.
+        NameIndex keys;
     };
 
+    std::string_view store(std::string text);
     void startBlock(Line header);
     void addLine(Line line);
     [[nodiscard]] const Block* findBlock(std::string_view section) const;
     [[nodiscard]] Block* findBlock(std::string_view section);
     void terminateLastLine();
 
+    // Shared by copies: both only ever add to it.
+    std::shared_ptr<Storage> m_storage = std::make_shared<Storage>();
     std::vector<Block> m_blocks;
-    /// Folded section name -> index of its first block.
-    std::unordered_map<std::string, std::size_t> m_sections;
+    /// Trimmed section name -> index of its first block.
+    NameIndex m_sections;
 };
