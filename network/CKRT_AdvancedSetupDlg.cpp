@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "platform/DialogText.h"
+#include "platform/LineEditText.h"
 
 #include "ui_CKRT_AdvancedSetupDlg.h"
 
@@ -10,6 +11,8 @@ CKRT_AdvancedSetupDlg::CKRT_AdvancedSetupDlg(AppContext& context, int option, QW
       m_option(option >= 1 && option <= 3 ? static_cast<SmtpSecurity>(option) : SmtpSecurity::None)
 {
     m_ui->setupUi(this);
+    // No edit field today; one added to the layout is single-line too.
+    LineEditText::makeSingleLine(this);
     const auto [ok, cancel] =
         setUpOkCancel(m_ui->buttonBox, QStringLiteral("OK (&Y)"), QStringLiteral("Cancel (&N)"));
     connect(ok, &QPushButton::clicked, this, &CKRT_AdvancedSetupDlg::onOk);

@@ -1,8 +1,9 @@
 #include "network/CKRT_FtpSettingDlg.h"
 
 #include "app/AppContext.h"
-#include "platform/DialogText.h"
 #include "network/NetworkDialogRules.h"
+#include "platform/DialogText.h"
+#include "platform/LineEditText.h"
 
 #include "ui_CKRT_FtpSettingDlg.h"
 
@@ -10,6 +11,7 @@ CKRT_FtpSettingDlg::CKRT_FtpSettingDlg(AppContext& context, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_FtpSettingDlg>()), m_context(context)
 {
     m_ui->setupUi(this);
+    LineEditText::makeSingleLine(this);
     const auto [ok, cancel] =
         setUpOkCancel(m_ui->buttonBox, QStringLiteral("OK(&Y)"), QStringLiteral("Cancel(&N)"));
     connect(ok, &QPushButton::clicked, this, &CKRT_FtpSettingDlg::onOk);
@@ -17,7 +19,7 @@ CKRT_FtpSettingDlg::CKRT_FtpSettingDlg(AppContext& context, QWidget* parent)
 
     const FtpParameters& ftp = m_context.records().ftpParameters;
     for (std::size_t field = 0; field < FtpParameters::FieldCount; ++field)
-        edit(field)->setText(toQt(ftp.fields[field]));
+        LineEditText::setBytes(edit(field), ftp.fields[field]);
 }
 
 CKRT_FtpSettingDlg::~CKRT_FtpSettingDlg() = default;
@@ -32,7 +34,7 @@ void CKRT_FtpSettingDlg::onOk()
 {
     FtpParameters typed;
     for (std::size_t field = 0; field < FtpParameters::FieldCount; ++field)
-        typed.fields[field] = fromQt(edit(field)->text());
+        typed.fields[field] = LineEditText::bytes(edit(field));
 
     if (const auto empty = NetworkDialogRules::firstEmptyFtpField(typed)) {
         m_context.messages().warning("Before saving , you must complete the 4 items in FTP setting !");

@@ -3,9 +3,10 @@
 #include "app/AppContext.h"
 #include "camera/CUtil.h"
 #include "network/CKRT_AdvancedSetupDlg.h"
-#include "platform/DialogText.h"
 #include "network/NetworkDialogRules.h"
 #include "network/SmtpProviders.h"
+#include "platform/DialogText.h"
+#include "platform/LineEditText.h"
 
 #include "ui_CKRT_WapInternetDlg.h"
 
@@ -37,6 +38,8 @@ CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool ad
     const auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     m_ui->mmsPortEdit->setValidator(digits);
     m_ui->sendPortEdit->setValidator(digits);
+    // After the validators, which keep judging what is left.
+    LineEditText::makeSingleLine(this);
 
     // Enabled, the fields the user most often fills are painted on white;
     // disabled they look like every other disabled field. The seven
@@ -96,6 +99,12 @@ QLineEdit* CKRT_WapInternetDlg::fieldEdit(std::size_t field) const
     return qobject_cast<QLineEdit*>(indexed(field));
 }
 
+NetworkDialogRules::SendingFields CKRT_WapInternetDlg::sendingFields() const
+{
+    return {LineEditText::bytes(m_ui->sendServerEdit), LineEditText::bytes(m_ui->sendPortEdit),
+            LineEditText::bytes(m_ui->sendAddressEdit), LineEditText::bytes(m_ui->sendPasswordEdit)};
+}
+
 int CKRT_WapInternetDlg::ManageOtherUI(int mode)
 {
     NetworkParameters& record = m_context.records().networkParameters;
@@ -127,7 +136,7 @@ int CKRT_WapInternetDlg::ManageOtherUI(int mode)
             const std::string value =
                 field == NetworkParameters::MmsIp
                     ? NetworkDialogRules::formatIpv4(m_ui->mmsIpEdit->parts())
-                    : NetworkDialogRules::storedFieldText(field, fromQt(fieldEdit(field)->text()));
+                    : NetworkDialogRules::storedFieldText(field, LineEditText::bytes(fieldEdit(field)));
             record.fields[field] = value;
             copy.fields[field] = value;
         }
@@ -139,7 +148,7 @@ int CKRT_WapInternetDlg::ManageOtherUI(int mode)
     case kLoad: {
         for (std::size_t field = 0; field < NetworkParameters::SendEmailPassword + 1; ++field) {
             if (field != NetworkParameters::MmsIp)
-                fieldEdit(field)->setText(toQt(record.fields[field]));
+                LineEditText::setBytes(fieldEdit(field), record.fields[field]);
         }
         if (const auto parts = NetworkDialogRules::parseIpv4(record.fields[NetworkParameters::MmsIp])) {
             m_ui->mmsIpEdit->setParts(*parts);
@@ -154,13 +163,7 @@ int CKRT_WapInternetDlg::ManageOtherUI(int mode)
         return 1;
     }
     case kReportChange: {
-        m_changeReported = false;
-        if (m_changeWatch) {
-            const NetworkDialogRules::SendingFields typed{
-                fromQt(m_ui->sendServerEdit->text()), fromQt(m_ui->sendPortEdit->text()),
-                fromQt(m_ui->sendAddressEdit->text()), fromQt(m_ui->sendPasswordEdit->text())};
-            m_changeReported = NetworkDialogRules::sendingFieldsChanged(typed, record);
-        }
+        m_changeReported = m_changeWatch && NetworkDialogRules::sendingFieldsChanged(sendingFields(), record);
         return 1;
     }
     default:
@@ -185,10 +188,7 @@ void CKRT_WapInternetDlg::setAddressColour(const QColor& colour)
 
 void CKRT_WapInternetDlg::onOk()
 {
-    const NetworkDialogRules::SendingFields typed{
-        fromQt(m_ui->sendServerEdit->text()), fromQt(m_ui->sendPortEdit->text()),
-        fromQt(m_ui->sendAddressEdit->text()), fromQt(m_ui->sendPasswordEdit->text())};
-    if (const auto incomplete = NetworkDialogRules::firstIncompleteSendingField(typed)) {
+    if (const auto incomplete = NetworkDialogRules::firstIncompleteSendingField(sendingFields())) {
         m_context.messages().warning(
             "Before saving , you must complete the highlighted 4 items (with red sign) in "
             "internet setting !");
@@ -209,8 +209,8 @@ void CKRT_WapInternetDlg::openAdvanced()
     if (advanced.exec() != QDialog::Accepted)
         return;
     m_security = static_cast<int>(advanced.option());
-    const int provider = ClassifySenderAddress(fromQt(m_ui->sendAddressEdit->text()));
-    if (const auto port = portForSecurity(provider, advanced.option(), fromQt(m_ui->sendPortEdit->text())))
+    const int provider = ClassifySenderAddress(LineEditText::bytes(m_ui->sendAddressEdit));
+    if (const auto port = portForSecurity(provider, advanced.option(), LineEditText::bytes(m_ui->sendPortEdit)))
         m_ui->sendPortEdit->setText(toQt(std::string(*port)));
 }
 
@@ -222,7 +222,7 @@ void CKRT_WapInternetDlg::addressChanged()
         m_firstChange = false;
         return;
     }
-    const int provider = ClassifySenderAddress(fromQt(m_ui->sendAddressEdit->text()));
+    const int provider = ClassifySenderAddress(LineEditText::bytes(m_ui->sendAddressEdit));
     if (provider == 0)
         return;
     const SmtpProvider& row = smtpProvider(provider);
@@ -234,14 +234,14 @@ void CKRT_WapInternetDlg::addressChanged()
 
 void CKRT_WapInternetDlg::addressFocusIn()
 {
-    if (NetworkDialogRules::isBlankOrPlaceholder(fromQt(m_ui->sendAddressEdit->text())))
+    if (NetworkDialogRules::isBlankOrPlaceholder(LineEditText::bytes(m_ui->sendAddressEdit)))
         m_ui->sendAddressEdit->clear();
     setAddressColour(kBlack);
 }
 
 void CKRT_WapInternetDlg::addressFocusOut()
 {
-    if (NetworkDialogRules::isBlankOrPlaceholder(fromQt(m_ui->sendAddressEdit->text())))
+    if (NetworkDialogRules::isBlankOrPlaceholder(LineEditText::bytes(m_ui->sendAddressEdit)))
         showPlaceholder();
     else
         setAddressColour(kBlack);
@@ -253,7 +253,7 @@ void CKRT_WapInternetDlg::serverFocusIn()
     // the message box closes does not show the message a second time.
     const bool wasSet = m_serverFocusFlag;
     m_serverFocusFlag = !m_serverFocusFlag;
-    if (wasSet || !NetworkDialogRules::isBlankOrPlaceholder(fromQt(m_ui->sendAddressEdit->text())))
+    if (wasSet || !NetworkDialogRules::isBlankOrPlaceholder(LineEditText::bytes(m_ui->sendAddressEdit)))
         return;
     m_context.messages().warning("You must input \"SEND EMAIL ADDRESS\" firstly !");
     m_ui->sendAddressEdit->setFocus();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "network/NetworkDialogRules.h"
 #include "network/NetworkParameters.h"
 
 #include <QDialog>
@@ -69,6 +70,8 @@ private:
     void setAddressColour(const QColor& colour);
     [[nodiscard]] QWidget* indexed(std::size_t index) const;
     [[nodiscard]] QLineEdit* fieldEdit(std::size_t field) const;
+    /// The four sending-mail fields as record bytes.
+    [[nodiscard]] NetworkDialogRules::SendingFields sendingFields() const;
 
     std::unique_ptr<Ui::CKRT_WapInternetDlg> m_ui;
     AppContext& m_context;

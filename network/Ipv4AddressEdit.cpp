@@ -1,5 +1,7 @@
 #include "network/Ipv4AddressEdit.h"
 
+#include "platform/LineEditText.h"
+
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -38,6 +40,7 @@ Ipv4AddressEdit::Ipv4AddressEdit(QWidget* parent) : QFrame(parent)
         m_fields[i] = edit;
     }
     setFocusProxy(m_fields[0]);
+    LineEditText::makeSingleLine(this);
 }
 
 void Ipv4AddressEdit::setParts(const NetworkDialogRules::Ipv4Parts& parts)

@@ -4,9 +4,10 @@
 #include "app/ModelCatalogue.h"
 #include "app/StandInDialog.h"
 #include "network/CKRT_WapInternetDlg.h"
-#include "platform/DialogText.h"
 #include "params/CKRT_AboutDlg.h"
 #include "platform/DialogControls.h"
+#include "platform/DialogText.h"
+#include "platform/LineEditText.h"
 #include "platform/Pictures.h"
 
 #include "ui_CKRT_MainParaDlg.h"
@@ -56,6 +57,7 @@ CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listE
                           context.messages(), "CKRT_MainParaDlg", OperatorSelection::Variant::Plain)
 {
     m_ui->setupUi(this);
+    LineEditText::makeSingleLine(this);
     setWindowIcon(Pictures::appIcon());
     // A window of its own in the task bar, not a child of the hidden selection dialog.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -123,13 +125,13 @@ QLineEdit* CKRT_MainParaDlg::customerEdit(int index) const
 void CKRT_MainParaDlg::takeCustomerFields()
 {
     for (int i = 0; i < MainParaCore::kCustomerFieldCount; ++i)
-        m_core.customerInfo()[static_cast<std::size_t>(i)] = fromQt(customerEdit(i)->text());
+        m_core.customerInfo()[static_cast<std::size_t>(i)] = LineEditText::bytes(customerEdit(i));
 }
 
 void CKRT_MainParaDlg::showCustomerFields()
 {
     for (int i = 0; i < MainParaCore::kCustomerFieldCount; ++i)
-        customerEdit(i)->setText(toQt(m_core.customerInfo()[static_cast<std::size_t>(i)]));
+        LineEditText::setBytes(customerEdit(i), m_core.customerInfo()[static_cast<std::size_t>(i)]);
 }
 
 void CKRT_MainParaDlg::showSaveTargets()
@@ -173,7 +175,7 @@ void CKRT_MainParaDlg::fillEmailFromSendingAddress()
 {
     const NetworkParameters& network = m_context.records().networkParameters;
     if (!network.fields[NetworkParameters::SendEmailServer].empty())
-        m_ui->email1Edit->setText(toQt(network.fields[NetworkParameters::SendEmailAddr]));
+        LineEditText::setBytes(m_ui->email1Edit, network.fields[NetworkParameters::SendEmailAddr]);
 }
 
 void CKRT_MainParaDlg::toggleEmailTie()

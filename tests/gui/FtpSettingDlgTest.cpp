@@ -3,6 +3,8 @@
 #include "network/CKRT_FtpSettingDlg.h"
 #include "platform/DialogControls.h"
 
+#include "GuiTestSupport.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -90,6 +92,28 @@ TEST_F(FtpSettingDlgTest, SavesTrimmedAndCutTo100AfterTheQuestion)
     EXPECT_EQ(messages.shown()[1].icon, MessageIcon::Information);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(ftp(), (FtpParameters{{std::string(100, 's'), "21", "camera", "new pw"}}));
+}
+
+TEST_F(FtpSettingDlgTest, UntouchedFieldsKeepTheirBytesEditedOnesTakeTheText)
+{
+    ftp() = FtpParameters{{"ftp.caf\xE9.example", "21", "\xC4\xE3\xBA\xC3", "pw\xE9"}};
+    CKRT_FtpSettingDlg dlg(context);
+    edit(dlg, 1080)->setText(QStringLiteral("caf\u00e9"));
+    click(dlg, 1);
+    ASSERT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(ftp().fields, (FtpParameters{{"ftp.caf\xE9.example", "21", "caf\xC3\xA9", "pw\xE9"}}).fields);
+}
+
+TEST_F(FtpSettingDlgTest, PastedLineBreaksAreDropped)
+{
+    CKRT_FtpSettingDlg dlg(context);
+    dlg.show();
+    pasteInto(edit(dlg, 1079), QStringLiteral("ftp.example.org\r\n[Camera Setting]\r\nx=1"));
+    pasteInto(edit(dlg, 1082), QStringLiteral("secret\n"));
+    edit(dlg, 1081)->insert(QStringLiteral("\r\n"));
+    click(dlg, 1);
+    ASSERT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(ftp().fields, (FtpParameters{{"ftp.example.org[Camera Setting]x=1", "21", "camera", "secret"}}).fields);
 }
 
 TEST_F(FtpSettingDlgTest, CancelLeavesTheRecord)

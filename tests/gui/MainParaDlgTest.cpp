@@ -177,6 +177,65 @@ TEST_F(MainParaDlgTest, SaveWritesWhatTheFieldsHold)
     EXPECT_TRUE(dlg->isVisible()) << "SAVE keeps the dialog open";
 }
 
+TEST_F(MainParaDlgTest, PastedLineBreaksCannotAddSectionsOrKeys)
+{
+    auto dlg = open("TQ270");
+    dlg->show();
+    const QString injection = QStringLiteral("abc\r\n[Camera Setting]\r\nx=1");
+    pasteInto(edit(*dlg, 1016), injection);
+    pasteInto(edit(*dlg, 1009), QStringLiteral("+49123\r\n[Via WAP Settings]\nMmsUrl=evil"));
+    edit(*dlg, 1017)->insert(QStringLiteral("one\rtwo\ntree"));
+    EXPECT_EQ(edit(*dlg, 1016)->text(), "abc[Camera Setting]x=1");
+    EXPECT_EQ(edit(*dlg, 1017)->text(), "onetwotree");
+    control<QPushButton>(dlg.get(), 1)->click();
+
+    const std::string card = TestDrives::readText(drives.native('E', "GSM/TQ270.TXT"));
+    EXPECT_NE(card.find("ReceiveEmail2=abc[Camera Setting]x=1\r\n"), std::string::npos) << card;
+    EXPECT_NE(card.find("ReceiveEmail3=onetwotree\r\n"), std::string::npos) << card;
+    EXPECT_EQ(card.find("\r\nx=1"), std::string::npos) << "no key of the pasted text stands on a line of its own";
+    EXPECT_EQ(card.find("\r\n[Camera Setting]"), card.rfind("\r\n[Camera Setting]")) << "one camera section";
+    EXPECT_NE(card.find("AdministratorNum=+49123[ViaWAPSettings]MmsUrl=evil\r\n"), std::string::npos) << card;
+    EXPECT_EQ(card.find("\r\nMmsUrl=evil"), std::string::npos) << card;
+}
+
+TEST_F(MainParaDlgTest, UntouchedCustomerFieldsKeepTheirBytes)
+{
+    // Written on a PC with another code page: Latin-1 and GBK bytes that are
+    // not UTF-8.
+    const std::string latin1 = "Caf\xE9@example.org";
+    const std::string gbk = "\xC4\xE3\xBA\xC3@example.cn";
+    cardFile("TQ270.TXT", "[KRTFileMark]\r\nModel=TQ270\r\n[Receive number and receive email]\r\n"
+                          "ReceiveEmail2=" + latin1 + "\r\nReceiveEmail3=" + gbk +
+                              "\r\nReceiveEmail4=" + latin1 + "\r\n");
+    auto dlg = open("TQ270");
+    dlg->show();
+    edit(*dlg, 1018)->setText(QStringLiteral("Caf\u00e9@example.org"));
+    control<QPushButton>(dlg.get(), 1)->click();
+    for (const std::filesystem::path& file :
+         {drives.native('E', "GSM/TQ270.TXT"), drives.native('C', "TavrinoxaBackup/TQ270.TXT")}) {
+        const std::string saved = TestDrives::readText(file);
+        EXPECT_NE(saved.find("ReceiveEmail2=" + latin1 + "\r\n"), std::string::npos) << file;
+        EXPECT_NE(saved.find("ReceiveEmail3=" + gbk + "\r\n"), std::string::npos) << file;
+        EXPECT_NE(saved.find("ReceiveEmail4=Caf\xC3\xA9@example.org\r\n"), std::string::npos)
+            << "an edited field is stored as the new text";
+    }
+}
+
+TEST_F(MainParaDlgTest, TiedAddressTakesTheSendingAddressBytes)
+{
+    const std::string address = "cam\xE9@example.net";
+    cardFile("TQ270.TXT", "[KRTFileMark]\r\nModel=TQ270\r\n[Via Internet Settings]\r\n"
+                          "SendEmailServer=smtp.example.net\r\nSendEmailAddr=" + address +
+                              "\r\n[Receive number and receive email]\r\nReceiveEmail1=other@example.net\r\n");
+    auto dlg = open("TQ270");
+    dlg->show();
+    ASSERT_FALSE(tie(*dlg)->isChecked());
+    tie(*dlg)->click();
+    control<QPushButton>(dlg.get(), 1)->click();
+    const std::string card = TestDrives::readText(drives.native('E', "GSM/TQ270.TXT"));
+    EXPECT_NE(card.find("ReceiveEmail1=" + address + "\r\n"), std::string::npos) << card;
+}
+
 TEST_F(MainParaDlgTest, ExitAsksNothing)
 {
     auto dlg = open("TQ270");

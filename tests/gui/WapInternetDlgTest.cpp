@@ -383,6 +383,78 @@ TEST_F(WapInternetDlgTest, AdvancedSwitchesTheQqPortWithEncryption)
     EXPECT_EQ(edit(*dlg, 1023)->text(), "25");
 }
 
+TEST_F(WapInternetDlgTest, PastedLineBreaksAreDropped)
+{
+    completeRecord();
+    auto dlg = open(Mode::UserDefined);
+    dlg->show();
+    pasteInto(edit(*dlg, 1019), QStringLiteral("smtp.example.org\r\n[Camera Setting]\r\nx=1"));
+    pasteInto(edit(*dlg, 1020), QStringLiteral("me@example.org\n"));
+    pasteInto(edit(*dlg, 1025), QStringLiteral("pass\r\nword"));
+    pasteInto(edit(*dlg, 1023), QStringLiteral("587\r\n"));
+    pasteInto(edit(*dlg, 1016), QStringLiteral("80\n80"));
+    pasteInto(ip(*dlg)->field(0), QStringLiteral("192\r\n"));
+    edit(*dlg, 1024)->clear();
+    edit(*dlg, 1024)->insert(QStringLiteral("inter\rnet\n"));
+    EXPECT_EQ(edit(*dlg, 1019)->text(), "smtp.example.org[Camera Setting]x=1");
+    EXPECT_EQ(edit(*dlg, 1023)->text(), "587") << "the digits of a pasted port survive the line break";
+    EXPECT_EQ(ip(*dlg)->field(0)->text(), "192");
+
+    // The fields' own checks still hold.
+    pasteInto(edit(*dlg, 1023), QStringLiteral("5x7"));
+    EXPECT_EQ(edit(*dlg, 1023)->text(), "587") << "letters are still refused";
+    pasteInto(ip(*dlg)->field(0), QStringLiteral("1a"));
+    EXPECT_EQ(ip(*dlg)->field(0)->text(), "192");
+
+    click(*dlg, 1);
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    for (const std::string& field : record().fields) {
+        EXPECT_EQ(field.find_first_of(std::string("\r\n\0", 3)), std::string::npos) << field;
+    }
+    EXPECT_EQ(record().fields[F::SendEmailServer], "smtp.example.org[Camera Setting]x=1");
+    EXPECT_EQ(record().fields[F::SendEmailAddr], "me@example.org");
+    EXPECT_EQ(record().fields[F::SendEmailPassword], "password");
+    EXPECT_EQ(record().fields[F::SendEmailPort], "587");
+    EXPECT_EQ(record().fields[F::MmsPort], "8080");
+    EXPECT_EQ(record().fields[F::MmsIp], "192.0.0.172");
+    EXPECT_EQ(record().fields[F::GprsApn], "internet");
+}
+
+TEST_F(WapInternetDlgTest, UntouchedFieldsKeepTheirBytes)
+{
+    // Bytes of another code page (Latin-1, GBK) that the UTF-8 locale cannot show.
+    completeRecord();
+    record().fields[F::MmsUrl] = "http://caf\xE9.example/mms";
+    record().fields[F::GprsApn] = "\xC4\xE3\xBA\xC3";
+    record().fields[F::GprsAccount] = "old\xE9";
+    record().fields[F::SendEmailServer] = "smtp.caf\xE9.example";
+    record().fields[F::SendEmailAddr] = "cam\xE9@example.org";
+    record().fields[F::SendEmailPassword] = "pw\xB5 ";
+    context.records().loadedNetworkCopy = record();
+    NetworkParameters expected = record();
+    expected.fields[F::GprsAccount] = "new\xC3\xA9";
+
+    auto dlg = open(Mode::UserDefined);
+    dlg->setChangeWatch(true);
+    edit(*dlg, 1022)->setText(QStringLiteral("new\u00e9"));
+    click(*dlg, 1);
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(record().fields, expected.fields);
+    EXPECT_EQ(record().smtpSecurity, expected.smtpSecurity);
+    EXPECT_EQ(context.records().loadedNetworkCopy.fields, expected.fields);
+    EXPECT_FALSE(dlg->changeReported()) << "untouched sending fields are no change";
+
+    // Edited and typed back as it was shown, a field is what it showed.
+    auto again = open(Mode::CurrentParameters);
+    again->setChangeWatch(true);
+    const QString shown = edit(*again, 1019)->text();
+    edit(*again, 1019)->setText(QStringLiteral("other"));
+    edit(*again, 1019)->setText(shown);
+    click(*again, 1);
+    EXPECT_EQ(record().fields[F::SendEmailServer], "smtp.caf\xE9.example");
+    EXPECT_FALSE(again->changeReported());
+}
+
 class AdvancedSetupDlgTest : public WapInternetDlgTest
 {
 };
