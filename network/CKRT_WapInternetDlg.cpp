@@ -226,10 +226,12 @@ void CKRT_WapInternetDlg::addressChanged()
     if (provider == 0)
         return;
     const SmtpProvider& row = smtpProvider(provider);
-    m_ui->sendServerEdit->setText(toQt(std::string(row.server)));
-    m_ui->sendPortEdit->setText(toQt(std::string(row.port)));
     if (row.security)
         m_security = static_cast<int>(*row.security);
+    // Provider 4's port depends on the option already chosen.
+    const std::string_view port = autoFillPort(provider, static_cast<SmtpSecurity>(m_security));
+    m_ui->sendServerEdit->setText(toQt(std::string(row.server)));
+    m_ui->sendPortEdit->setText(toQt(std::string(port)));
 }
 
 void CKRT_WapInternetDlg::addressFocusIn()

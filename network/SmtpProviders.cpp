@@ -31,3 +31,9 @@ std::optional<std::string_view> portForSecurity(int provider, SmtpSecurity optio
         return "465";
     return std::nullopt;
 }
+
+std::string_view autoFillPort(int provider, SmtpSecurity option)
+{
+    const std::string_view port = smtpProvider(provider).port;
+    return portForSecurity(provider, option, port).value_or(port);
+}

@@ -22,7 +22,7 @@ inline constexpr std::array<SmtpProvider, 7> SmtpProviderTable{{
     {"@gmail.com", "smtp.gmail.com", "465", SmtpSecurity::Ssl},
     {"@outlook.com", "smtp-mail.outlook.com", "587", SmtpSecurity::Tls},
     {"@163.com", "smtp.163.com", "25", std::nullopt},
-    // Port 25, or 465 while SSL or TLS is chosen: see portForSecurity().
+    // Port 25, or 465 while SSL or TLS is chosen: see autoFillPort().
     {"@qq.com", "smtp.qq.com", "25", std::nullopt},
     {"@yahoo.com", "smtp.mail.yahoo.com", "465", std::nullopt},
     {"@aol.com", "smtp.aol.com", "465", std::nullopt},
@@ -49,3 +49,7 @@ inline constexpr std::string_view kPlaceholderAddress = "yourname@gmail.com";
 /// and "465" as encryption is turned off or on (TLS V1.2 leaves it alone).
 [[nodiscard]] std::optional<std::string_view> portForSecurity(int provider, SmtpSecurity option,
                                                               std::string_view port);
+
+/// The port the address auto-fill writes for provider 1..7 while `option`
+/// is chosen: the row's port, for provider 4 "465" while SSL or TLS is.
+[[nodiscard]] std::string_view autoFillPort(int provider, SmtpSecurity option);

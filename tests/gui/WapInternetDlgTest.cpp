@@ -383,6 +383,40 @@ TEST_F(WapInternetDlgTest, AdvancedSwitchesTheQqPortWithEncryption)
     EXPECT_EQ(edit(*dlg, 1023)->text(), "25");
 }
 
+TEST_F(WapInternetDlgTest, QqPortFollowsTheOptionAlreadyChosen)
+{
+    struct Case
+    {
+        const char* option;
+        const char* port;
+    } const cases[] = {{"0", "25"}, {"1", "465"}, {"2", "465"}, {"3", "25"}};
+    for (const Case& c : cases) {
+        completeRecord();
+        record().smtpSecurity = c.option;
+        auto dlg = open(Mode::CurrentParameters);
+        type(*dlg, 1020, "me@qq.com");
+        EXPECT_EQ(edit(*dlg, 1019)->text(), "smtp.qq.com");
+        EXPECT_EQ(edit(*dlg, 1023)->text(), c.port) << "option " << c.option;
+        EXPECT_EQ(dlg->securityOption(), std::stoi(c.option)) << "provider 4 leaves the option";
+    }
+
+    // Chosen in Advanced Setup before the address is typed.
+    completeRecord();
+    auto dlg = open(Mode::UserDefined);
+    whenModalShows([](QWidget* modal) {
+        control<QCheckBox>(modal, 1001)->click();
+        control<QRadioButton>(modal, 1056)->click();
+        control<QPushButton>(modal, 1)->click();
+    });
+    click(*dlg, 1010);
+    ASSERT_EQ(dlg->securityOption(), 1);
+    type(*dlg, 1020, "me@QQ.com");
+    EXPECT_EQ(edit(*dlg, 1023)->text(), "465");
+    click(*dlg, 1);
+    EXPECT_EQ(record().fields[F::SendEmailPort], "465");
+    EXPECT_EQ(record().smtpSecurity, "1");
+}
+
 TEST_F(WapInternetDlgTest, PastedLineBreaksAreDropped)
 {
     completeRecord();

@@ -45,6 +45,18 @@ TEST(SmtpProvidersTest, ProviderRowsFollowTheirPortAndSecurityRules)
     EXPECT_EQ(portForSecurity(3, SmtpSecurity::Ssl, "25"), std::nullopt);
 }
 
+TEST(SmtpProvidersTest, AutoFillPortFollowsTheOptionOnlyForProvider4)
+{
+    EXPECT_EQ(autoFillPort(4, SmtpSecurity::None), "25");
+    EXPECT_EQ(autoFillPort(4, SmtpSecurity::Ssl), "465");
+    EXPECT_EQ(autoFillPort(4, SmtpSecurity::Tls), "465");
+    EXPECT_EQ(autoFillPort(4, SmtpSecurity::TlsV12), "25");
+    for (int p : {1, 2, 3, 5, 6, 7}) {
+        for (SmtpSecurity option : {SmtpSecurity::None, SmtpSecurity::Ssl, SmtpSecurity::Tls, SmtpSecurity::TlsV12})
+            EXPECT_EQ(autoFillPort(p, option), smtpProvider(p).port) << p;
+    }
+}
+
 TEST(NetworkDialogRulesTest, Ipv4TextReadAndWritten)
 {
     struct Case
