@@ -210,7 +210,8 @@ void CKRT_WapInternetDlg::openAdvanced()
         return;
     m_security = static_cast<int>(advanced.option());
     const int provider = ClassifySenderAddress(LineEditText::bytes(m_ui->sendAddressEdit));
-    if (const auto port = portForSecurity(provider, advanced.option(), LineEditText::bytes(m_ui->sendPortEdit)))
+    if (const auto port =
+            portForSecurity(provider, advanced.option(), LineEditText::bytes(m_ui->sendPortEdit)))
         m_ui->sendPortEdit->setText(toQt(std::string(*port)));
 }
 

@@ -43,7 +43,8 @@ void makeEditSingleLine(QLineEdit* edit)
 
 } // namespace
 
-SingleLineValidator::SingleLineValidator(QValidator* inner, QObject* parent) : QValidator(parent), m_inner(inner)
+SingleLineValidator::SingleLineValidator(QValidator* inner, QObject* parent)
+    : QValidator(parent), m_inner(inner)
 {
     if (inner)
         connect(inner, &QValidator::changed, this, &QValidator::changed);

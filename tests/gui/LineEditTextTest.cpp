@@ -2,11 +2,11 @@
 
 #include "GuiTestSupport.h"
 
+#include <QDragEnterEvent>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRegularExpressionValidator>
-#include <QDragEnterEvent>
 
 #include <gtest/gtest.h>
 
@@ -81,8 +81,9 @@ TEST(LineEditTextTest, UnchangedFieldGivesBackItsBytes)
 {
     QLineEdit edit;
     LineEditText::makeSingleLine(&edit);
-    for (const std::string& bytes : {std::string("Caf\xE9"), std::string("\xC4\xE3\xBA\xC3"), std::string("plain"),
-                                    std::string("caf\xC3\xA9"), std::string("cut \xE4\xB8"), std::string()}) {
+    for (const std::string& bytes :
+         {std::string("Caf\xE9"), std::string("\xC4\xE3\xBA\xC3"), std::string("plain"),
+          std::string("caf\xC3\xA9"), std::string("cut \xE4\xB8"), std::string()}) {
         LineEditText::setBytes(&edit, bytes);
         EXPECT_EQ(LineEditText::bytes(&edit), bytes);
     }
