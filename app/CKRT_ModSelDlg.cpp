@@ -1,7 +1,7 @@
 #include "app/CKRT_ModSelDlg.h"
 
 #include "app/AppContext.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "app/RememberedChoice.h"
 #include "platform/Debug.h"
 #include "platform/DialogText.h"

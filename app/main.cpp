@@ -1,6 +1,6 @@
 #include "app/AppContext.h"
 #include "app/CKRT_ModSelDlg.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "app/StandInDialog.h"
 #include "params/CKRT_MainParaDlg.h"
 #include "platform/Pictures.h"

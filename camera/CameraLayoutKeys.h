@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 
 #include <cstddef>
 #include <span>

@@ -3,7 +3,7 @@
 
 #include "TestDrives.h"
 #include "app/AppContext.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "params/MainParaCore.h"
 #include "platform/IniDocument.h"
 #include "platform/Text.h"

@@ -1,7 +1,7 @@
 #include "params/CKRT_MainParaDlg.h"
 
 #include "app/AppContext.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "app/StandInDialog.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "params/CKRT_AboutDlg.h"

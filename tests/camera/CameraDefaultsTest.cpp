@@ -1,5 +1,5 @@
 #include "camera/CameraDefaults.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "camera/CameraSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "camera/CameraSettingsSection.h"
 #include "TestDrives.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "camera/CameraDefaults.h"
 #include "camera/CameraSettings.h"
 #include "platform/FileSystem.h"

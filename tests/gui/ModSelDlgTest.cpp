@@ -1,7 +1,7 @@
 #include "TestDrives.h"
 #include "app/AppContext.h"
 #include "app/CKRT_ModSelDlg.h"
-#include "app/ModelCatalogue.h"
+#include "models/ModelCatalogue.h"
 #include "app/RememberedChoice.h"
 #include "platform/DialogControls.h"
 
