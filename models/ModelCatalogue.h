@@ -29,6 +29,8 @@ namespace ModelCatalogue {
 
 inline constexpr int kPlainMainDialog = 137;
 inline constexpr int kEncryptedMainDialog = 187;
+inline constexpr int kFullCameraDialog = 143;
+inline constexpr int k4GCameraDialog = 204;
 inline constexpr int kNoSelectionPicture = 135;
 
 /// The thirty models in the order of the selection list.

@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "models/ModelCatalogue.h"
 #include "app/StandInDialog.h"
+#include "camera/CKRT_CamPara4GDlg.h"
+#include "camera/CKRT_CamParaRV718WDlg.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "params/CKRT_AboutDlg.h"
 #include "platform/DialogControls.h"
@@ -243,8 +245,18 @@ int CKRT_MainParaDlg::Mng_JumpToCertainMod()
         QDialog::reject();
         return 0;
     }
-    // The camera settings dialogs come with their own work; until then the
-    // way to them opens a placeholder.
+    if (model->cameraDialog == ModelCatalogue::kFullCameraDialog) {
+        CKRT_CamParaRV718WDlg camera(m_context, m_core.listEntry(), this);
+        camera.exec();
+        return 1;
+    }
+    if (model->cameraDialog == ModelCatalogue::k4GCameraDialog) {
+        CKRT_CamPara4GDlg camera(m_context, m_core.listEntry(), this);
+        camera.exec();
+        return 1;
+    }
+    // The compact camera settings dialogs come with their own work; until
+    // then the way to them opens a placeholder.
     StandInDialog camera(QStringLiteral("Camera Setting"), QStringLiteral("OK"), QStringLiteral("Cancel"), this);
     camera.setProperty("cameraDialog", model->cameraDialog);
     camera.exec();

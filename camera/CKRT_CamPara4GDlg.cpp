@@ -1,0 +1,29 @@
+#include "camera/CKRT_CamPara4GDlg.h"
+
+#include "ui_CKRT_CamPara4GDlg.h"
+
+namespace {
+
+namespace Ctl = CameraCtl;
+
+constexpr CameraSettingsDialog::ListBinding kExtensionLists[] = {
+    {Ctl::AttachmentSize, CameraKey::AttachmentSize}, {Ctl::RecycleStorage, CameraKey::RecycleStorage},
+    {Ctl::Gps, CameraKey::GpsLocation},               {Ctl::TimeStamp, CameraKey::TimeStamp},
+    {Ctl::SimSet, CameraKey::SimSet},                 {Ctl::SelectNetwork, CameraKey::SelectNetwork},
+    {Ctl::PictureType, CameraKey::PictureType},
+};
+
+// " Cloudnest", " Email [GPRS]", " Phone [MMS]", "FTP": the last opens the FTP Setting dialog.
+constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
+
+} // namespace
+
+CKRT_CamPara4GDlg::CKRT_CamPara4GDlg(AppContext& context, std::string listEntry, QWidget* parent)
+    : CameraSettingsDialog(context, std::move(listEntry), parent), m_ui(std::make_unique<Ui::CKRT_CamPara4GDlg>())
+{
+    m_ui->setupUi(this);
+    initialise({CameraDialogVariants::dialog204(), "CKRT_CamPara4GDlg", kExtensionLists, kSendToRadios,
+                Ctl::SendTo4});
+}
+
+CKRT_CamPara4GDlg::~CKRT_CamPara4GDlg() = default;

@@ -1,0 +1,27 @@
+#include "camera/CKRT_CamParaRV718WDlg.h"
+
+#include "ui_CKRT_CamParaRV718WDlg.h"
+
+namespace {
+
+namespace Ctl = CameraCtl;
+
+constexpr CameraSettingsDialog::ListBinding kExtensionLists[] = {
+    {Ctl::AttachmentSize, CameraKey::AttachmentSize},
+    {Ctl::RecycleStorage, CameraKey::RecycleStorage},
+    {Ctl::Gps, CameraKey::GpsLocation},
+};
+
+constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4, Ctl::SendToFtp};
+
+} // namespace
+
+CKRT_CamParaRV718WDlg::CKRT_CamParaRV718WDlg(AppContext& context, std::string listEntry, QWidget* parent)
+    : CameraSettingsDialog(context, std::move(listEntry), parent), m_ui(std::make_unique<Ui::CKRT_CamParaRV718WDlg>())
+{
+    m_ui->setupUi(this);
+    initialise({CameraDialogVariants::dialog143(), "CKRT_CamParaRV718WDlg", kExtensionLists, kSendToRadios,
+                Ctl::SendToFtp});
+}
+
+CKRT_CamParaRV718WDlg::~CKRT_CamParaRV718WDlg() = default;

@@ -1,0 +1,459 @@
+#include "camera/CameraSettingsDialog.h"
+
+#include "app/AppContext.h"
+#include "network/CKRT_FtpSettingDlg.h"
+#include "platform/DialogText.h"
+#include "platform/LineEditText.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+namespace Ctl = CameraCtl;
+using namespace CameraDialogRules;
+using K = CameraKey;
+
+// The drop lists both dialogs store first, in this order.
+constexpr std::array<std::pair<int, CameraKey>, 21> kMainLists{{
+    {Ctl::Language, K::Language},
+    {Ctl::CameraMode, K::CameraMode},
+    {Ctl::SecurityMode, K::SecurityMode},
+    {Ctl::CameraPosition, K::CameraPosition},
+    {Ctl::TimeLapse, K::TimeLapse},
+    {Ctl::PirTrigger, K::PirTrigger},
+    {Ctl::PirInterval, K::PirInterval},
+    {Ctl::SmsControl, K::SmsControl},
+    {Ctl::PhotoSize, K::PhotoSize},
+    {Ctl::PhotoBurst, K::PhotoBurst},
+    {Ctl::VideoSize, K::VideoSize},
+    {Ctl::VideoLength, K::VideoLength},
+    {Ctl::GameCall, K::GameCall},
+    {Ctl::GameCallHour, K::GameCallHour},
+    {Ctl::GameCallMinute, K::GameCallMinute},
+    {Ctl::ReplayTime, K::GameCallPlayTime},
+    {Ctl::WorkHour, K::WorkHour},
+    {Ctl::StartHour, K::WorkHourStartH},
+    {Ctl::StartMinute, K::WorkHourStartM},
+    {Ctl::StopHour, K::WorkHourStopH},
+    {Ctl::StopMinute, K::WorkHourStopM},
+}};
+
+constexpr std::array kSendModeRadios{Ctl::SendMode1, Ctl::SendMode2, Ctl::SendMode3, Ctl::SendMode4};
+constexpr std::array kDayBoxes{Ctl::Sunday, Ctl::Monday, Ctl::Tuesday, Ctl::Wednesday,
+                               Ctl::Thursday, Ctl::Friday, Ctl::Saturday};
+constexpr std::array kGameCallControls{Ctl::GameCallHour, Ctl::GameCallMinute, Ctl::ReplayTime, Ctl::AddAudio,
+                                       Ctl::AudioPath};
+constexpr std::array kWorkHourLists{Ctl::StartHour, Ctl::StartMinute, Ctl::StopHour, Ctl::StopMinute};
+// The default radio order where the model's row does not give one.
+constexpr std::array kPlainSendTo{Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
+
+const QString kAudioFilter = QStringLiteral("Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)");
+
+int offsetOf(CameraKey key)
+{
+    return key == K::GameCallPlayTime ? kReplayTimeOffset : 0;
+}
+
+Qt::CheckState qtState(WorkDaySelection::Check check)
+{
+    switch (check) {
+    case WorkDaySelection::Check::Checked:
+        return Qt::Checked;
+    case WorkDaySelection::Check::Indeterminate:
+        return Qt::PartiallyChecked;
+    case WorkDaySelection::Check::Unchecked:
+        break;
+    }
+    return Qt::Unchecked;
+}
+
+void setControlText(QWidget* widget, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+}
+
+void editList(QComboBox* box, const ItemListEdit& edit)
+{
+    QStringList items;
+    for (const std::string_view item : edit.items)
+        items.push_back(toQt(std::string(item)));
+    switch (edit.edit) {
+    case ListEdit::Replace:
+        box->clear();
+        box->addItems(items);
+        break;
+    case ListEdit::Append:
+        box->addItems(items);
+        break;
+    case ListEdit::Prepend:
+        box->insertItems(0, items);
+        break;
+    case ListEdit::KeepFirst:
+        while (box->count() > static_cast<int>(edit.count))
+            box->removeItem(box->count() - 1);
+        break;
+    }
+}
+
+std::optional<QString> chooseWithQt(QWidget* parent, const QString& filter)
+{
+    const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
+CameraSettingsDialog::CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent)
+    : QDialog(parent), m_context(context), m_listEntry(std::move(listEntry)),
+      m_audio(context.records().gameCallAudioPath, context.messages()), m_chooseFile(chooseWithQt)
+{
+    m_clockTimer.setInterval(1000);
+    connect(&m_clockTimer, &QTimer::timeout, this, &CameraSettingsDialog::clockTick);
+}
+
+void CameraSettingsDialog::initialise(const Shape& shape)
+{
+    m_shape = shape;
+    auto* box = findChild<QDialogButtonBox*>();
+    const auto [ok, cancel] = setUpOkCancel(box, QStringLiteral("OK (&Y)"), QStringLiteral("Cancel (&N)"));
+    connect(ok, &QPushButton::clicked, this, &CameraSettingsDialog::onOk);
+    connect(cancel, &QPushButton::clicked, this, &CameraSettingsDialog::reject);
+    LineEditText::makeSingleLine(this);
+
+    for (const auto& [id, key] : kMainLists) {
+        Q_UNUSED(key);
+        QComboBox* list = combo(id);
+        if (id == Ctl::TimeLapse)
+            connect(list, &QComboBox::activated, this, &CameraSettingsDialog::timeLapseActivated);
+        else if (id == Ctl::PirTrigger)
+            connect(list, &QComboBox::activated, this, &CameraSettingsDialog::pirTriggerActivated);
+        else if (id == Ctl::SmsControl)
+            connect(list, &QComboBox::activated, this, &CameraSettingsDialog::smsControlActivated);
+        else if (id == Ctl::GameCall)
+            connect(list, &QComboBox::activated, this, &CameraSettingsDialog::gameCallActivated);
+        else if (id == Ctl::WorkHour)
+            connect(list, &QComboBox::currentIndexChanged, this, &CameraSettingsDialog::updateWorkHourControls);
+    }
+    connect(button(Ctl::AddAudio), &QAbstractButton::clicked, this, &CameraSettingsDialog::addAudio);
+    connect(button(Ctl::SetClock), &QAbstractButton::clicked, this, &CameraSettingsDialog::setClockClicked);
+    connect(button(Ctl::SelectAll), &QAbstractButton::clicked, this, [this] {
+        m_workDays.clickSelectAll();
+        showWorkDays();
+    });
+    for (int day = 0; day < WorkDaySelection::kDays; ++day) {
+        connect(button(kDayBoxes[static_cast<std::size_t>(day)]), &QAbstractButton::clicked, this, [this, day] {
+            m_workDays.clickDay(day, m_context.messages());
+            showWorkDays();
+        });
+    }
+    for (const int id : m_shape.sendToRadios)
+        connect(button(id), &QAbstractButton::clicked, this, [this, id] { sendToClicked(id); });
+    for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
+        connect(button(kSendModeRadios[i]), &QAbstractButton::clicked, this,
+                [this, i] { sendModeClicked(static_cast<int>(i)); });
+
+    // The pickers start at the PC's time; a stored clock replaces it at load.
+    const LocalDateTime now = m_context.clock().now();
+    if (auto* date = control<QDateTimeEdit>(this, Ctl::ClockDate))
+        date->setDate(QDate(now.year, now.month, now.day));
+    if (auto* time = control<QDateTimeEdit>(this, Ctl::ClockTime))
+        time->setTime(QTime(now.hour, now.minute, now.second));
+
+    Mng_InitForMultiMod();
+    load();
+}
+
+int CameraSettingsDialog::Mng_InitForMultiMod()
+{
+    // Until a row says otherwise: no camera name, no FTP radio of dialog 143.
+    control<QWidget>(this, Ctl::CameraName)->setVisible(false);
+    if (QWidget* ftp = control<QWidget>(this, Ctl::SendToFtp))
+        ftp->setVisible(false);
+
+    m_variant = CameraDialogVariants::find(m_shape.table, m_listEntry);
+    if (!m_variant) {
+        m_context.messages().error("Invalid call for " + std::string(m_shape.className) + "::Mng_InitForMultiMod() !");
+        return 0;
+    }
+    applyVariant(*m_variant);
+    return 1;
+}
+
+void CameraSettingsDialog::applyVariant(const CameraDialogVariant& variant)
+{
+    for (const ItemListEdit& edit : variant.lists)
+        editList(combo(edit.ctrlId), edit);
+    for (const LabelText& label : variant.labels)
+        setControlText(control<QWidget>(this, label.ctrlId), toQt(std::string(label.text)));
+    for (const int id : variant.disabled) {
+        m_disabledForLife.insert(id);
+        control<QWidget>(this, id)->setEnabled(false);
+    }
+    for (const int id : variant.hidden)
+        control<QWidget>(this, id)->setVisible(false);
+    if (variant.cameraNameLimit > 0) {
+        auto* name = control<QLineEdit>(this, Ctl::CameraName);
+        name->setMaxLength(variant.cameraNameLimit);
+        name->setVisible(true);
+    }
+    if (QWidget* ftp = control<QWidget>(this, Ctl::SendToFtp))
+        ftp->setVisible(variant.ftpRadio);
+}
+
+void CameraSettingsDialog::load()
+{
+    CameraSettings& settings = m_context.records().cameraSettings;
+    auto show = [&](int id, CameraKey key) {
+        QComboBox* list = combo(id);
+        const int value = settings.value(key);
+        const int position = key == K::MaxNumber ? maxNumberPosition(value, list->count())
+                                                 : positionForValue(value, offsetOf(key), list->count());
+        list->setCurrentIndex(position);
+    };
+    for (const auto& [id, key] : kMainLists)
+        show(id, key);
+    for (const ListBinding& binding : m_shape.extensionLists)
+        show(binding.ctrlId, binding.key);
+    show(Ctl::SendTimeHour, K::DrTimeH);
+    show(Ctl::SendTimeMinute, K::DrTimeM);
+    show(Ctl::MaxNumber, K::MaxNumber);
+
+    if (m_variant && m_variant->cameraNameLimit > 0)
+        LineEditText::setBytes(control<QLineEdit>(this, Ctl::CameraName), settings.cameraName());
+
+    m_audio.load(combo(Ctl::GameCall)->currentIndex() > 0, settings.value(K::GameCall));
+    updateGameCallControls(combo(Ctl::GameCall)->currentIndex() > 0);
+    updateWorkHourControls();
+
+    m_workDays = WorkDaySelection(settings.value(K::WorkDay));
+    showWorkDays();
+
+    const int sendTo = sendToRadio(settings.value(K::SendTo), sendToOrder());
+    for (const int id : m_shape.sendToRadios)
+        button(id)->setChecked(id == sendTo);
+    const int offset = m_variant ? m_variant->sendModeOffset : 0;
+    showSendMode(sendModeRadio(settings.value(K::SendMode), offset, static_cast<int>(kSendModeRadios.size())));
+
+    m_timeLapsePir = TimeLapsePirRule(pirOffPosition());
+    combo(Ctl::PirTrigger)
+        ->setCurrentIndex(m_timeLapsePir.load(combo(Ctl::TimeLapse)->currentIndex(),
+                                              combo(Ctl::PirTrigger)->currentIndex()));
+
+    const ClockGroupState clock = loadClock(settings);
+    button(Ctl::SetClock)->setChecked(clock.setClock);
+    if (clock.pickers) {
+        const LocalDateTime& t = *clock.pickers;
+        control<QDateTimeEdit>(this, Ctl::ClockDate)->setDate(QDate(t.year, t.month, t.day));
+        control<QDateTimeEdit>(this, Ctl::ClockTime)->setTime(QTime(t.hour, t.minute, t.second));
+    }
+    setClockClicked();
+    m_clockTimer.start();
+}
+
+void CameraSettingsDialog::store()
+{
+    CameraSettings& settings = m_context.records().cameraSettings;
+    auto take = [&](int id, CameraKey key) {
+        QComboBox* list = combo(id);
+        if (key == K::AttachmentSize) {
+            std::vector<std::string> items;
+            for (int i = 0; i < list->count(); ++i)
+                items.push_back(fromQt(list->itemText(i)));
+            settings.setValue(key, attachmentSizePosition(fromQt(list->currentText()), items));
+            return;
+        }
+        settings.setValue(key, valueForPosition(list->currentIndex(), offsetOf(key)));
+    };
+    for (const auto& [id, key] : kMainLists)
+        take(id, key);
+    for (const ListBinding& binding : m_shape.extensionLists)
+        take(binding.ctrlId, binding.key);
+    if (m_variant && m_variant->cameraNameLimit > 0)
+        settings.setCameraName(LineEditText::bytes(control<QLineEdit>(this, Ctl::CameraName)));
+    m_audio.store(combo(Ctl::GameCall)->currentIndex() > 0);
+    settings.setValue(K::WorkDay, m_workDays.mask());
+
+    int sendTo = kNone;
+    for (const int id : m_shape.sendToRadios)
+        if (button(id)->isChecked())
+            sendTo = id;
+    settings.setValue(K::SendTo, sendToValue(sendTo, sendToOrder()));
+    settings.setValue(K::SendMode, sendModeValue(checkedSendMode(), m_variant ? m_variant->sendModeOffset : 0));
+    take(Ctl::SendTimeHour, K::DrTimeH);
+    take(Ctl::SendTimeMinute, K::DrTimeM);
+    take(Ctl::MaxNumber, K::MaxNumber);
+
+    const QDate date = control<QDateTimeEdit>(this, Ctl::ClockDate)->date();
+    const QTime time = control<QDateTimeEdit>(this, Ctl::ClockTime)->time();
+    storeClock(settings, button(Ctl::SetClock)->isChecked(),
+               {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()});
+    m_clockTimer.stop();
+}
+
+void CameraSettingsDialog::onOk()
+{
+    MessageService& messages = m_context.messages();
+    if (messages.question("Save all camera parameters ?") != MessageAnswer::Ok)
+        return;
+    store();
+    messages.information("OK,Camara parameters have been saved success !");
+    accept();
+}
+
+void CameraSettingsDialog::reject()
+{
+    m_clockTimer.stop();
+    QDialog::reject();
+}
+
+void CameraSettingsDialog::timeLapseActivated(int position)
+{
+    const int shown = m_timeLapsePir.timeLapseChanged(position, combo(Ctl::PirTrigger)->currentIndex(),
+                                                      m_context.messages());
+    combo(Ctl::TimeLapse)->setCurrentIndex(shown);
+}
+
+void CameraSettingsDialog::pirTriggerActivated(int position)
+{
+    const int shown = m_timeLapsePir.pirTriggerChanged(position, combo(Ctl::TimeLapse)->currentIndex(),
+                                                       m_context.messages());
+    combo(Ctl::PirTrigger)->setCurrentIndex(shown);
+}
+
+void CameraSettingsDialog::smsControlActivated(int position)
+{
+    if (position != 1)
+        return;
+    const Message ask{"Electricity will consume faster if open the 4G communications functions, sure ?",
+                      MessageTitle::Tips, MessageIcon::Warning, MessageButtons::OkCancel};
+    if (m_context.messages().show(ask) != MessageAnswer::Ok)
+        combo(Ctl::SmsControl)->setCurrentIndex(0);
+}
+
+void CameraSettingsDialog::gameCallActivated(int position)
+{
+    updateGameCallControls(m_audio.enable(position > 0));
+}
+
+void CameraSettingsDialog::updateGameCallControls(bool on)
+{
+    for (const int id : kGameCallControls)
+        enableControl(id, on);
+    control<QLineEdit>(this, Ctl::AudioPath)->setText(toQt(m_audio.fieldText()));
+}
+
+void CameraSettingsDialog::updateWorkHourControls()
+{
+    const bool on = combo(Ctl::WorkHour)->currentIndex() != 0;
+    for (const int id : kWorkHourLists)
+        enableControl(id, on);
+}
+
+void CameraSettingsDialog::addAudio()
+{
+    const std::optional<QString> chosen = m_chooseFile(this, kAudioFilter);
+    const bool exists = chosen && QFileInfo(*chosen).isFile();
+    m_audio.choose(chosen ? std::optional<std::string>(fromQt(*chosen)) : std::nullopt, exists);
+    control<QLineEdit>(this, Ctl::AudioPath)->setText(toQt(m_audio.fieldText()));
+}
+
+void CameraSettingsDialog::setClockClicked()
+{
+    const bool pickersOn = !button(Ctl::SetClock)->isChecked();
+    enableControl(Ctl::ClockDate, pickersOn);
+    enableControl(Ctl::ClockTime, pickersOn);
+    clockTick();
+}
+
+void CameraSettingsDialog::clockTick()
+{
+    if (!button(Ctl::SetClock)->isChecked())
+        return;
+    const LocalDateTime now = m_context.clock().now();
+    control<QDateTimeEdit>(this, Ctl::ClockDate)->setDate(QDate(now.year, now.month, now.day));
+    control<QDateTimeEdit>(this, Ctl::ClockTime)->setTime(QTime(now.hour, now.minute, now.second));
+}
+
+void CameraSettingsDialog::showWorkDays()
+{
+    for (int day = 0; day < WorkDaySelection::kDays; ++day)
+        qobject_cast<QCheckBox*>(button(kDayBoxes[static_cast<std::size_t>(day)]))
+            ->setCheckState(qtState(m_workDays.day(day)));
+    qobject_cast<QCheckBox*>(button(Ctl::SelectAll))->setCheckState(qtState(m_workDays.selectAll()));
+}
+
+void CameraSettingsDialog::sendToClicked(int ctrlId)
+{
+    for (const int id : m_shape.sendToRadios)
+        button(id)->setChecked(id == ctrlId);
+    if (ctrlId == m_shape.ftpRadio) {
+        CKRT_FtpSettingDlg ftp(m_context, this);
+        ftp.exec();
+    }
+}
+
+void CameraSettingsDialog::sendModeClicked(int index)
+{
+    showSendMode(index);
+}
+
+void CameraSettingsDialog::showSendMode(int index)
+{
+    for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
+        button(kSendModeRadios[i])->setChecked(static_cast<int>(i) == index);
+    const SendModeEnables enables = sendModeEnables(index);
+    enableControl(Ctl::SendTimeHour, enables.sendTime);
+    enableControl(Ctl::SendTimeMinute, enables.sendTime);
+    enableControl(Ctl::MaxNumber, enables.maxNumber);
+}
+
+int CameraSettingsDialog::checkedSendMode() const
+{
+    for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
+        if (button(kSendModeRadios[i])->isChecked())
+            return static_cast<int>(i);
+    return kNone;
+}
+
+void CameraSettingsDialog::enableControl(int ctrlId, bool on)
+{
+    control<QWidget>(this, ctrlId)->setEnabled(on && !m_disabledForLife.contains(ctrlId));
+}
+
+QComboBox* CameraSettingsDialog::combo(int ctrlId) const
+{
+    return control<QComboBox>(this, ctrlId);
+}
+
+QAbstractButton* CameraSettingsDialog::button(int ctrlId) const
+{
+    return control<QAbstractButton>(this, ctrlId);
+}
+
+int CameraSettingsDialog::pirOffPosition() const
+{
+    return combo(Ctl::PirTrigger)->findText(QStringLiteral("OFF"));
+}
+
+std::span<const int> CameraSettingsDialog::sendToOrder() const
+{
+    if (m_variant)
+        return m_variant->sendToRadios;
+    return kPlainSendTo;
+}

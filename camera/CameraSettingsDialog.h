@@ -1,0 +1,105 @@
+#pragma once
+
+#include "camera/CameraDialogRules.h"
+#include "camera/CameraLayoutKeys.h"
+#include "camera/WorkDaySelection.h"
+#include "models/CameraDialogVariants.h"
+
+#include <QDialog>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+
+class AppContext;
+class QAbstractButton;
+class QComboBox;
+
+/// What the full camera settings dialogs (143 and 204) share: one layout
+/// adapted to the model from its table row (`Mng_InitForMultiMod`), the
+/// record loaded into the controls and stored back on a confirmed OK, and
+/// the rules that tie the controls together. The two dialogs differ in
+/// their layout, their table and their extension lists.
+class CameraSettingsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /// A drop list and the record key it edits.
+    struct ListBinding
+    {
+        int ctrlId;
+        CameraKey key;
+    };
+
+    /// The file-open dialog of "Add Audio"; tests answer it instead.
+    using FileChooser = std::function<std::optional<QString>(QWidget* parent, const QString& filter)>;
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+
+    [[nodiscard]] const std::string& listEntry() const { return m_listEntry; }
+
+    int Mng_InitForMultiMod();
+
+    void reject() override;
+
+protected:
+
+    struct Shape
+    {
+        std::span<const CameraDialogVariant> table;
+        const char* className;
+        /// The extension lists this dialog stores after the main ones.
+        std::span<const ListBinding> extensionLists;
+        /// The send-to radios in screen order; the one that opens the FTP
+        /// Setting dialog.
+        std::span<const int> sendToRadios;
+        int ftpRadio;
+    };
+
+    CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent);
+    /// Runs after the subclass has built its layout: adapts it to the model
+    /// and loads the record.
+    void initialise(const Shape& shape);
+
+private:
+    void applyVariant(const CameraDialogVariant& variant);
+    void load();
+    void store();
+    void onOk();
+
+    void timeLapseActivated(int position);
+    void pirTriggerActivated(int position);
+    void smsControlActivated(int position);
+    void gameCallActivated(int position);
+    void updateGameCallControls(bool on);
+    void updateWorkHourControls();
+    void addAudio();
+    void setClockClicked();
+    void clockTick();
+    void showWorkDays();
+    void sendToClicked(int ctrlId);
+    void sendModeClicked(int index);
+    void showSendMode(int index);
+
+    void enableControl(int ctrlId, bool on);
+    [[nodiscard]] QComboBox* combo(int ctrlId) const;
+    [[nodiscard]] QAbstractButton* button(int ctrlId) const;
+    [[nodiscard]] int pirOffPosition() const;
+    [[nodiscard]] std::span<const int> sendToOrder() const;
+    [[nodiscard]] int checkedSendMode() const;
+
+    AppContext& m_context;
+    std::string m_listEntry;
+    Shape m_shape{};
+    const CameraDialogVariant* m_variant = nullptr;
+    std::set<int> m_disabledForLife;
+    CameraDialogRules::TimeLapsePirRule m_timeLapsePir{3};
+    CameraDialogRules::GameCallAudioChoice m_audio;
+    WorkDaySelection m_workDays{0};
+    QTimer m_clockTimer;
+    FileChooser m_chooseFile;
+};
