@@ -31,13 +31,3 @@ StandInDialog::StandInDialog(const QString& caption, const QString& closeText, Q
     setCtrlId(close, 2);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
-
-StandInDialog::StandInDialog(const QString& caption, const QString& okText, const QString& cancelText,
-                             QWidget* parent)
-    : QDialog(parent)
-{
-    const auto [ok, cancel] =
-        setUpOkCancel(buildFrame(this, caption, QDialogButtonBox::Ok | QDialogButtonBox::Cancel), okText, cancelText);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}

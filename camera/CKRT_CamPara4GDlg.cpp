@@ -22,8 +22,14 @@ CKRT_CamPara4GDlg::CKRT_CamPara4GDlg(AppContext& context, std::string listEntry,
     : CameraSettingsDialog(context, std::move(listEntry), parent), m_ui(std::make_unique<Ui::CKRT_CamPara4GDlg>())
 {
     m_ui->setupUi(this);
-    initialise({CameraDialogVariants::dialog204(), "CKRT_CamPara4GDlg", kExtensionLists, kSendToRadios,
-                Ctl::SendTo4});
+    initialise({.table = CameraDialogVariants::dialog204(),
+                .className = "CKRT_CamPara4GDlg",
+                .unknownModel = UnknownModel::InvalidCall,
+                .lists = kFullDialogLists,
+                .extensionLists = kExtensionLists,
+                .sendToRadios = kSendToRadios,
+                .ftpRadio = Ctl::SendTo4,
+                .smsQuestion = kSmsQuestion4G});
 }
 
 CKRT_CamPara4GDlg::~CKRT_CamPara4GDlg() = default;

@@ -20,8 +20,14 @@ CKRT_CamParaRV718WDlg::CKRT_CamParaRV718WDlg(AppContext& context, std::string li
     : CameraSettingsDialog(context, std::move(listEntry), parent), m_ui(std::make_unique<Ui::CKRT_CamParaRV718WDlg>())
 {
     m_ui->setupUi(this);
-    initialise({CameraDialogVariants::dialog143(), "CKRT_CamParaRV718WDlg", kExtensionLists, kSendToRadios,
-                Ctl::SendToFtp});
+    initialise({.table = CameraDialogVariants::dialog143(),
+                .className = "CKRT_CamParaRV718WDlg",
+                .unknownModel = UnknownModel::InvalidCall,
+                .lists = kFullDialogLists,
+                .extensionLists = kExtensionLists,
+                .sendToRadios = kSendToRadios,
+                .ftpRadio = Ctl::SendToFtp,
+                .smsQuestion = kSmsQuestion4G});
 }
 
 CKRT_CamParaRV718WDlg::~CKRT_CamParaRV718WDlg() = default;

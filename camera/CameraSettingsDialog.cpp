@@ -1,6 +1,7 @@
 #include "camera/CameraSettingsDialog.h"
 
 #include "app/AppContext.h"
+#include "models/ModelCatalogue.h"
 #include "network/CKRT_FtpSettingDlg.h"
 #include "platform/DialogText.h"
 #include "platform/LineEditText.h"
@@ -24,8 +25,9 @@ namespace Ctl = CameraCtl;
 using namespace CameraDialogRules;
 using K = CameraKey;
 
-// The drop lists both dialogs store first, in this order.
-constexpr std::array<std::pair<int, CameraKey>, 21> kMainLists{{
+// The drop lists of dialogs 143 and 204, in store order; the dialogs add
+// their extension lists and the send-mode lists after these.
+constexpr CameraSettingsDialog::ListBinding kFullLists[] = {
     {Ctl::Language, K::Language},
     {Ctl::CameraMode, K::CameraMode},
     {Ctl::SecurityMode, K::SecurityMode},
@@ -47,7 +49,14 @@ constexpr std::array<std::pair<int, CameraKey>, 21> kMainLists{{
     {Ctl::StartMinute, K::WorkHourStartM},
     {Ctl::StopHour, K::WorkHourStopH},
     {Ctl::StopMinute, K::WorkHourStopM},
-}};
+};
+
+// "Send Time :" and "Max Number :", stored with the send mode.
+constexpr CameraSettingsDialog::ListBinding kSendModeLists[] = {
+    {Ctl::SendTimeHour, K::DrTimeH},
+    {Ctl::SendTimeMinute, K::DrTimeM},
+    {Ctl::MaxNumber, K::MaxNumber},
+};
 
 constexpr std::array kSendModeRadios{Ctl::SendMode1, Ctl::SendMode2, Ctl::SendMode3, Ctl::SendMode4};
 constexpr std::array kDayBoxes{Ctl::Sunday, Ctl::Monday, Ctl::Tuesday, Ctl::Wednesday,
@@ -119,6 +128,8 @@ std::optional<QString> chooseWithQt(QWidget* parent, const QString& filter)
 
 } // namespace
 
+const std::span<const CameraSettingsDialog::ListBinding> CameraSettingsDialog::kFullDialogLists = kFullLists;
+
 CameraSettingsDialog::CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent)
     : QDialog(parent), m_context(context), m_listEntry(std::move(listEntry)),
       m_audio(context.records().gameCallAudioPath, context.messages()), m_chooseFile(chooseWithQt)
@@ -136,12 +147,12 @@ void CameraSettingsDialog::initialise(const Shape& shape)
     connect(cancel, &QPushButton::clicked, this, &CameraSettingsDialog::reject);
     LineEditText::makeSingleLine(this);
 
-    for (const auto& [id, key] : kMainLists) {
-        Q_UNUSED(key);
+    for (const ListBinding& binding : m_shape.lists) {
+        const int id = binding.ctrlId;
         QComboBox* list = combo(id);
-        if (id == Ctl::TimeLapse)
+        if (id == Ctl::TimeLapse && m_shape.timeLapsePirRule)
             connect(list, &QComboBox::activated, this, &CameraSettingsDialog::timeLapseActivated);
-        else if (id == Ctl::PirTrigger)
+        else if (id == Ctl::PirTrigger && m_shape.timeLapsePirRule)
             connect(list, &QComboBox::activated, this, &CameraSettingsDialog::pirTriggerActivated);
         else if (id == Ctl::SmsControl)
             connect(list, &QComboBox::activated, this, &CameraSettingsDialog::smsControlActivated);
@@ -150,23 +161,33 @@ void CameraSettingsDialog::initialise(const Shape& shape)
         else if (id == Ctl::WorkHour)
             connect(list, &QComboBox::currentIndexChanged, this, &CameraSettingsDialog::updateWorkHourControls);
     }
-    connect(button(Ctl::AddAudio), &QAbstractButton::clicked, this, &CameraSettingsDialog::addAudio);
+    if (has(Ctl::AddAudio)) {
+        connect(button(Ctl::AddAudio), &QAbstractButton::clicked, this, &CameraSettingsDialog::addAudio);
+        // The hint is the field's text while no sound is chosen: show it whole.
+        auto* path = control<QLineEdit>(this, Ctl::AudioPath);
+        const QString hint = toQt(std::string(GameCallAudioChoice::kHint));
+        path->setMinimumWidth(path->fontMetrics().horizontalAdvance(hint) + 4 * path->fontMetrics().averageCharWidth());
+    }
     connect(button(Ctl::SetClock), &QAbstractButton::clicked, this, &CameraSettingsDialog::setClockClicked);
-    connect(button(Ctl::SelectAll), &QAbstractButton::clicked, this, [this] {
-        m_workDays.clickSelectAll();
-        showWorkDays();
-    });
-    for (int day = 0; day < WorkDaySelection::kDays; ++day) {
-        connect(button(kDayBoxes[static_cast<std::size_t>(day)]), &QAbstractButton::clicked, this, [this, day] {
-            m_workDays.clickDay(day, m_context.messages());
+    if (has(Ctl::SelectAll)) {
+        connect(button(Ctl::SelectAll), &QAbstractButton::clicked, this, [this] {
+            m_workDays.clickSelectAll();
             showWorkDays();
         });
+        for (int day = 0; day < WorkDaySelection::kDays; ++day) {
+            connect(button(kDayBoxes[static_cast<std::size_t>(day)]), &QAbstractButton::clicked, this, [this, day] {
+                m_workDays.clickDay(day, m_context.messages());
+                showWorkDays();
+            });
+        }
     }
     for (const int id : m_shape.sendToRadios)
         connect(button(id), &QAbstractButton::clicked, this, [this, id] { sendToClicked(id); });
-    for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
-        connect(button(kSendModeRadios[i]), &QAbstractButton::clicked, this,
-                [this, i] { sendModeClicked(static_cast<int>(i)); });
+    if (has(Ctl::SendMode1)) {
+        for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
+            connect(button(kSendModeRadios[i]), &QAbstractButton::clicked, this,
+                    [this, i] { sendModeClicked(static_cast<int>(i)); });
+    }
 
     // The pickers start at the PC's time; a stored clock replaces it at load.
     const LocalDateTime now = m_context.clock().now();
@@ -175,21 +196,30 @@ void CameraSettingsDialog::initialise(const Shape& shape)
     if (auto* time = control<QDateTimeEdit>(this, Ctl::ClockTime))
         time->setTime(QTime(now.hour, now.minute, now.second));
 
-    Mng_InitForMultiMod();
+    if (!Mng_InitForMultiMod() && m_shape.unknownModel == UnknownModel::Refused) {
+        // Closed without a look at the record.
+        m_refused = true;
+        return;
+    }
     load();
 }
 
 int CameraSettingsDialog::Mng_InitForMultiMod()
 {
     // Until a row says otherwise: no camera name, no FTP radio of dialog 143.
-    control<QWidget>(this, Ctl::CameraName)->setVisible(false);
+    if (QWidget* name = control<QWidget>(this, Ctl::CameraName))
+        name->setVisible(false);
     if (QWidget* ftp = control<QWidget>(this, Ctl::SendToFtp))
         ftp->setVisible(false);
 
     m_variant = CameraDialogVariants::find(m_shape.table, m_listEntry);
     if (!m_variant) {
-        m_context.messages().error("Invalid call for " + std::string(m_shape.className) + "::Mng_InitForMultiMod() !");
-        return 0;
+        const std::string className(m_shape.className);
+        if (m_shape.unknownModel == UnknownModel::InvalidCall)
+            m_context.messages().error("Invalid call for " + className + "::Mng_InitForMultiMod() !");
+        else if (m_shape.unknownModel == UnknownModel::Refused)
+            m_context.messages().error("Error In " + className + "::OnInitDialog() !");
+        return m_shape.unknownModel == UnknownModel::Ignored ? 1 : 0;
     }
     applyVariant(*m_variant);
     return 1;
@@ -220,40 +250,53 @@ void CameraSettingsDialog::load()
 {
     CameraSettings& settings = m_context.records().cameraSettings;
     auto show = [&](int id, CameraKey key) {
+        if (!edits(key))
+            return;
         QComboBox* list = combo(id);
         const int value = settings.value(key);
         const int position = key == K::MaxNumber ? maxNumberPosition(value, list->count())
                                                  : positionForValue(value, offsetOf(key), list->count());
         list->setCurrentIndex(position);
     };
-    for (const auto& [id, key] : kMainLists)
-        show(id, key);
+    for (const ListBinding& binding : m_shape.lists)
+        show(binding.ctrlId, binding.key);
     for (const ListBinding& binding : m_shape.extensionLists)
         show(binding.ctrlId, binding.key);
-    show(Ctl::SendTimeHour, K::DrTimeH);
-    show(Ctl::SendTimeMinute, K::DrTimeM);
-    show(Ctl::MaxNumber, K::MaxNumber);
+    if (has(Ctl::SendMode1)) {
+        for (const ListBinding& binding : kSendModeLists)
+            show(binding.ctrlId, binding.key);
+    }
 
     if (m_variant && m_variant->cameraNameLimit > 0)
         LineEditText::setBytes(control<QLineEdit>(this, Ctl::CameraName), settings.cameraName());
 
-    m_audio.load(combo(Ctl::GameCall)->currentIndex() > 0, settings.value(K::GameCall));
-    updateGameCallControls(combo(Ctl::GameCall)->currentIndex() > 0);
+    if (has(Ctl::GameCall)) {
+        m_audio.load(combo(Ctl::GameCall)->currentIndex() > 0, settings.value(K::GameCall));
+        updateGameCallControls(combo(Ctl::GameCall)->currentIndex() > 0);
+    }
     updateWorkHourControls();
 
-    m_workDays = WorkDaySelection(settings.value(K::WorkDay));
-    showWorkDays();
+    if (has(Ctl::SelectAll)) {
+        m_workDays = WorkDaySelection(settings.value(K::WorkDay));
+        showWorkDays();
+    }
 
-    const int sendTo = sendToRadio(settings.value(K::SendTo), sendToOrder());
-    for (const int id : m_shape.sendToRadios)
-        button(id)->setChecked(id == sendTo);
-    const int offset = m_variant ? m_variant->sendModeOffset : 0;
-    showSendMode(sendModeRadio(settings.value(K::SendMode), offset, static_cast<int>(kSendModeRadios.size())));
+    if (!m_shape.sendToRadios.empty()) {
+        const int sendTo = sendToRadio(settings.value(K::SendTo), sendToOrder());
+        for (const int id : m_shape.sendToRadios)
+            button(id)->setChecked(id == sendTo);
+    }
+    if (has(Ctl::SendMode1)) {
+        const int offset = m_variant ? m_variant->sendModeOffset : 0;
+        showSendMode(sendModeRadio(settings.value(K::SendMode), offset, static_cast<int>(kSendModeRadios.size())));
+    }
 
-    m_timeLapsePir = TimeLapsePirRule(pirOffPosition());
-    combo(Ctl::PirTrigger)
-        ->setCurrentIndex(m_timeLapsePir.load(combo(Ctl::TimeLapse)->currentIndex(),
-                                              combo(Ctl::PirTrigger)->currentIndex()));
+    if (m_shape.timeLapsePirRule) {
+        m_timeLapsePir = TimeLapsePirRule(pirOffPosition());
+        combo(Ctl::PirTrigger)
+            ->setCurrentIndex(m_timeLapsePir.load(combo(Ctl::TimeLapse)->currentIndex(),
+                                                  combo(Ctl::PirTrigger)->currentIndex()));
+    }
 
     const ClockGroupState clock = loadClock(settings);
     button(Ctl::SetClock)->setChecked(clock.setClock);
@@ -270,6 +313,8 @@ void CameraSettingsDialog::store()
 {
     CameraSettings& settings = m_context.records().cameraSettings;
     auto take = [&](int id, CameraKey key) {
+        if (!edits(key))
+            return;
         QComboBox* list = combo(id);
         if (key == K::AttachmentSize) {
             std::vector<std::string> items;
@@ -280,24 +325,30 @@ void CameraSettingsDialog::store()
         }
         settings.setValue(key, valueForPosition(list->currentIndex(), offsetOf(key)));
     };
-    for (const auto& [id, key] : kMainLists)
-        take(id, key);
+    for (const ListBinding& binding : m_shape.lists)
+        take(binding.ctrlId, binding.key);
     for (const ListBinding& binding : m_shape.extensionLists)
         take(binding.ctrlId, binding.key);
     if (m_variant && m_variant->cameraNameLimit > 0)
         settings.setCameraName(LineEditText::bytes(control<QLineEdit>(this, Ctl::CameraName)));
-    m_audio.store(combo(Ctl::GameCall)->currentIndex() > 0);
-    settings.setValue(K::WorkDay, m_workDays.mask());
+    if (has(Ctl::GameCall))
+        m_audio.store(combo(Ctl::GameCall)->currentIndex() > 0);
+    if (has(Ctl::SelectAll))
+        settings.setValue(K::WorkDay, m_workDays.mask());
 
-    int sendTo = kNone;
-    for (const int id : m_shape.sendToRadios)
-        if (button(id)->isChecked())
-            sendTo = id;
-    settings.setValue(K::SendTo, sendToValue(sendTo, sendToOrder()));
-    settings.setValue(K::SendMode, sendModeValue(checkedSendMode(), m_variant ? m_variant->sendModeOffset : 0));
-    take(Ctl::SendTimeHour, K::DrTimeH);
-    take(Ctl::SendTimeMinute, K::DrTimeM);
-    take(Ctl::MaxNumber, K::MaxNumber);
+    if (!m_shape.sendToRadios.empty()) {
+        int sendTo = kNone;
+        for (const int id : m_shape.sendToRadios)
+            if (button(id)->isChecked())
+                sendTo = id;
+        settings.setValue(K::SendTo, sendTo == kNone ? m_shape.sendToNone : sendToValue(sendTo, sendToOrder()));
+    }
+    if (has(Ctl::SendMode1)) {
+        settings.setValue(K::SendMode,
+                          sendModeValue(checkedSendMode(), m_variant ? m_variant->sendModeOffset : 0));
+        for (const ListBinding& binding : kSendModeLists)
+            take(binding.ctrlId, binding.key);
+    }
 
     const QDate date = control<QDateTimeEdit>(this, Ctl::ClockDate)->date();
     const QTime time = control<QDateTimeEdit>(this, Ctl::ClockTime)->time();
@@ -314,6 +365,13 @@ void CameraSettingsDialog::onOk()
     store();
     messages.information("OK,Camara parameters have been saved success !");
     accept();
+}
+
+int CameraSettingsDialog::exec()
+{
+    if (m_refused)
+        return QDialog::Rejected;
+    return QDialog::exec();
 }
 
 void CameraSettingsDialog::reject()
@@ -340,8 +398,7 @@ void CameraSettingsDialog::smsControlActivated(int position)
 {
     if (position != 1)
         return;
-    const Message ask{"Electricity will consume faster if open the 4G communications functions, sure ?",
-                      MessageTitle::Tips, MessageIcon::Warning, MessageButtons::OkCancel};
+    const Message ask{m_shape.smsQuestion, MessageTitle::Tips, MessageIcon::Warning, MessageButtons::OkCancel};
     if (m_context.messages().show(ask) != MessageAnswer::Ok)
         combo(Ctl::SmsControl)->setCurrentIndex(0);
 }
@@ -415,6 +472,8 @@ void CameraSettingsDialog::sendModeClicked(int index)
 
 void CameraSettingsDialog::showSendMode(int index)
 {
+    if (!has(Ctl::SendMode1))
+        return;
     for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
         button(kSendModeRadios[i])->setChecked(static_cast<int>(i) == index);
     const SendModeEnables enables = sendModeEnables(index);
@@ -456,4 +515,17 @@ std::span<const int> CameraSettingsDialog::sendToOrder() const
     if (m_variant)
         return m_variant->sendToRadios;
     return kPlainSendTo;
+}
+
+bool CameraSettingsDialog::has(int ctrlId) const
+{
+    return control<QWidget>(this, ctrlId) != nullptr;
+}
+
+// A key the model's file does not carry is neither shown nor stored, so a
+// value the record holds for it stays as it is.
+bool CameraSettingsDialog::edits(CameraKey key) const
+{
+    const ModelDescriptor* model = ModelCatalogue::find(m_listEntry);
+    return !model || modelHasCameraKey(*model, key);
 }

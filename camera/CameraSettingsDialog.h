@@ -44,21 +44,50 @@ public:
 
     int Mng_InitForMultiMod();
 
+    /// A dialog that refused its model at opening closes at once.
+    int exec() override;
     void reject() override;
 
 protected:
+
+    /// What a model the dialog's table does not name gets.
+    enum class UnknownModel
+    {
+        /// No table: every model shows the layout's lists.
+        Ignored,
+        /// "Invalid call for …::Mng_InitForMultiMod() !"; the layout's lists.
+        InvalidCall,
+        /// "Error In …::OnInitDialog() !" and the dialog closes.
+        Refused,
+    };
 
     struct Shape
     {
         std::span<const CameraDialogVariant> table;
         const char* className;
-        /// The extension lists this dialog stores after the main ones.
+        UnknownModel unknownModel;
+        /// The drop lists and the keys they edit, in store order; the
+        /// extension lists follow them, the send-mode lists come last.
+        std::span<const ListBinding> lists;
         std::span<const ListBinding> extensionLists;
-        /// The send-to radios in screen order; the one that opens the FTP
-        /// Setting dialog.
+        /// The send-to radios, in stored-value order unless the model's row
+        /// gives another; the one that opens the FTP Setting dialog (0: none).
         std::span<const int> sendToRadios;
-        int ftpRadio;
+        int ftpRadio = 0;
+        /// What Send To stores when no radio is selected.
+        int sendToNone = 0;
+        /// The question SMS Control "ON" asks.
+        const char* smsQuestion = "";
+        bool timeLapsePirRule = true;
     };
+
+    static constexpr const char* kSmsQuestion4G =
+        "Electricity will consume faster if open the 4G communications functions, sure ?";
+    static constexpr const char* kSmsQuestion3G =
+        "Electricity will consume faster if open the 3G communications functions, sure ?";
+
+    /// The drop lists dialogs 143 and 204 share, in store order.
+    static const std::span<const ListBinding> kFullDialogLists;
 
     CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent);
     /// Runs after the subclass has built its layout: adapts it to the model
@@ -86,6 +115,8 @@ private:
     void showSendMode(int index);
 
     void enableControl(int ctrlId, bool on);
+    [[nodiscard]] bool has(int ctrlId) const;
+    [[nodiscard]] bool edits(CameraKey key) const;
     [[nodiscard]] QComboBox* combo(int ctrlId) const;
     [[nodiscard]] QAbstractButton* button(int ctrlId) const;
     [[nodiscard]] int pirOffPosition() const;
@@ -97,6 +128,7 @@ private:
     Shape m_shape{};
     const CameraDialogVariant* m_variant = nullptr;
     std::set<int> m_disabledForLife;
+    bool m_refused = false;
     CameraDialogRules::TimeLapsePirRule m_timeLapsePir{3};
     CameraDialogRules::GameCallAudioChoice m_audio;
     WorkDaySelection m_workDays{0};

@@ -246,6 +246,55 @@ constexpr CameraDialogVariant kDialog204[] = {
     {"TQ350-E", kTq350E204Lists, kTq350E204Disabled, kTq350E204Hidden, kTq350E204Labels, kSendToRadios, 20, false, 1},
 };
 
+// Dialog 158: every model appends "Pic+Vid" to Camera Mode.
+constexpr std::string_view kPicVid[] = {"Pic+Vid"};
+constexpr std::string_view kPhotoSizes5To12[] = {"5M", "8M", "12M"};
+constexpr std::string_view kPhotoSizes5To14[] = {"5M", "10M", "14M"};
+constexpr std::string_view kPhotoSizes5To18[] = {"5M", "12M", "18M"};
+constexpr std::string_view kGroup1MoreLanguages[] = {"Czech", "Russian", "Lithuanian", "Danish"};
+constexpr std::string_view kGroup1LanguagesNoSlovakian[] = {"English", "Suomi", "Deutsch", "Svenskt"};
+constexpr std::string_view kGroup1Languages22k[] = {"English", "Suomi", "Deutsch", "Svenskt", "Dansk", "French"};
+constexpr std::string_view kTimeLapse22k[] = {"OFF",   "10Min", "15Min", "20Min", "25Min", "30Min", "35Min",
+                                              "40Min", "45Min", "50Min", "55Min", "1Hour", "2Hour", "3Hour",
+                                              "4Hour", "5Hour", "6Hour", "7Hour", "8Hour"};
+constexpr std::string_view kVideoSizes22k[] = {"1080P", "720P", "VGA"};
+
+constexpr ItemListEdit kGroup1Photo5To12Lists[] = {{Ctl::CameraMode, ListEdit::Append, kPicVid},
+                                                   {Ctl::PhotoSize, ListEdit::Replace, kPhotoSizes5To12}};
+constexpr ItemListEdit kGroup1Photo5To14Lists[] = {{Ctl::CameraMode, ListEdit::Append, kPicVid},
+                                                   {Ctl::PhotoSize, ListEdit::Replace, kPhotoSizes5To14}};
+constexpr ItemListEdit kRv612Q16K158Lists[] = {{Ctl::CameraMode, ListEdit::Append, kPicVid},
+                                               {Ctl::Language, ListEdit::Replace, kGroup1LanguagesNoSlovakian},
+                                               {Ctl::PhotoSize, ListEdit::Replace, kPhotoSizes5To12}};
+constexpr ItemListEdit kRv612Q18K158Lists[] = {{Ctl::CameraMode, ListEdit::Append, kPicVid},
+                                               {Ctl::Language, ListEdit::Replace, kGroup1LanguagesNoSlovakian},
+                                               {Ctl::PhotoSize, ListEdit::Replace, kPhotoSizes5To14}};
+constexpr ItemListEdit kNp440Lw18K158Lists[] = {{Ctl::CameraMode, ListEdit::Append, kPicVid},
+                                                {Ctl::Language, ListEdit::Append, kGroup1MoreLanguages},
+                                                {Ctl::PhotoSize, ListEdit::Replace, kPhotoSizes5To14}};
+constexpr ItemListEdit kGroup1Lists22k[] = {{Ctl::CameraMode, ListEdit::Append, kPicVid},
+                                            {Ctl::Language, ListEdit::Replace, kGroup1Languages22k},
+                                            {Ctl::PhotoSize, ListEdit::Replace, kPhotoSizes5To18},
+                                            {Ctl::TimeLapse, ListEdit::Replace, kTimeLapse22k},
+                                            {Ctl::VideoSize, ListEdit::Replace, kVideoSizes22k}};
+constexpr int kNp290E158Off[] = {Ctl::SmsControl, Ctl::SmsControlLabel};
+
+// Dialog 158's send-to radios; nothing selected stores -1 there.
+constexpr int kGroup1SendTo[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3};
+
+constexpr CameraDialogVariant kDialog158[] = {
+    {"RV610W-16kXS", kGroup1Photo5To12Lists, {}, {}, {}, kGroup1SendTo},
+    {"RV610W-18kXS", kGroup1Photo5To14Lists, {}, {}, {}, kGroup1SendTo},
+    {"RV612Q-16kXS", kRv612Q16K158Lists, {}, {}, {}, kGroup1SendTo},
+    {"RV612Q-18kXS", kRv612Q18K158Lists, {}, {}, {}, kGroup1SendTo},
+    {"NP290E-16kXS", kGroup1Photo5To12Lists, kNp290E158Off, kNp290E158Off, {}, kGroup1SendTo},
+    {"NP440LW-16kXS", kGroup1Photo5To12Lists, {}, {}, {}, kGroup1SendTo},
+    {"NP440LW-18kXS", kNp440Lw18K158Lists, {}, {}, {}, kGroup1SendTo},
+    {"NP440LW-22kXS", kGroup1Lists22k, {}, {}, {}, kGroup1SendTo},
+    {"WD16-G22K", kGroup1Lists22k, {}, {}, {}, kGroup1SendTo},
+    {"NP445LW-18kXS", kNp440Lw18K158Lists, {}, {}, {}, kGroup1SendTo},
+};
+
 } // namespace
 
 namespace CameraDialogVariants {
@@ -258,6 +307,11 @@ std::span<const CameraDialogVariant> dialog143()
 std::span<const CameraDialogVariant> dialog204()
 {
     return kDialog204;
+}
+
+std::span<const CameraDialogVariant> dialog158()
+{
+    return kDialog158;
 }
 
 const CameraDialogVariant* find(std::span<const CameraDialogVariant> table, std::string_view listEntry)

@@ -8,6 +8,7 @@
 /// per-model tables name.
 namespace CameraCtl {
 inline constexpr int Language = 1000;
+inline constexpr int WorkMode = 1011; // dialog 156's list in the place of Security Mode
 inline constexpr int SendTimeHour = 1001;
 inline constexpr int PhotoSize = 1002;
 inline constexpr int PhotoBurst = 1003;
@@ -32,6 +33,7 @@ inline constexpr int StopMinute = 1021;
 inline constexpr int SendTimeMinute = 1022;
 inline constexpr int MaxNumber = 1023;
 inline constexpr int SelectNetwork = 1024;
+inline constexpr int SendToList = 1024; // dialog 154's Send To, a drop list
 inline constexpr int AddAudio = 1029;
 inline constexpr int AudioPath = 1030;
 inline constexpr int SelectAll = 1031;
@@ -54,6 +56,9 @@ inline constexpr int ClockDate = 1048;
 inline constexpr int ClockTime = 1049;
 inline constexpr int SendToFtp = 1050;
 inline constexpr int SetClock = 1051;
+inline constexpr int SendToLocal = 1052;
+inline constexpr int SendToPhone = 1053;
+inline constexpr int SmsControlLabel = 1054;
 inline constexpr int SecurityModeLabel = 1064;
 inline constexpr int AttachmentSize = 1069;
 inline constexpr int Gps = 1070;
@@ -115,9 +120,11 @@ struct CameraDialogVariant
 
 namespace CameraDialogVariants {
 
-/// The models of dialog 143 (`CKRT_CamParaRV718WDlg`) and of dialog 204.
+/// The models of dialog 143 (`CKRT_CamParaRV718WDlg`), of dialog 204 and of
+/// dialog 158 (`CKRT_CamParaGroup1Dlg`).
 [[nodiscard]] std::span<const CameraDialogVariant> dialog143();
 [[nodiscard]] std::span<const CameraDialogVariant> dialog204();
+[[nodiscard]] std::span<const CameraDialogVariant> dialog158();
 
 /// The model's row, or nullptr when the dialog does not serve it.
 [[nodiscard]] const CameraDialogVariant* find(std::span<const CameraDialogVariant> table, std::string_view listEntry);

@@ -29,8 +29,12 @@ namespace ModelCatalogue {
 
 inline constexpr int kPlainMainDialog = 137;
 inline constexpr int kEncryptedMainDialog = 187;
+/// The camera settings dialogs.
 inline constexpr int kFullCameraDialog = 143;
 inline constexpr int k4GCameraDialog = 204;
+inline constexpr int kLayoutDCameraDialog = 154;
+inline constexpr int kLayoutACameraDialog = 156;
+inline constexpr int kGroup1CameraDialog = 158;
 inline constexpr int kNoSelectionPicture = 135;
 
 /// The thirty models in the order of the selection list.

@@ -2,9 +2,11 @@
 
 #include "app/AppContext.h"
 #include "models/ModelCatalogue.h"
-#include "app/StandInDialog.h"
 #include "camera/CKRT_CamPara4GDlg.h"
+#include "camera/CKRT_CamParaGroup1Dlg.h"
 #include "camera/CKRT_CamParaRV718WDlg.h"
+#include "camera/CKRT_CamParaRV720QDlg.h"
+#include "camera/CKRT_CamParaTQ240Dlg.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "params/CKRT_AboutDlg.h"
 #include "platform/DialogControls.h"
@@ -245,21 +247,25 @@ int CKRT_MainParaDlg::Mng_JumpToCertainMod()
         QDialog::reject();
         return 0;
     }
-    if (model->cameraDialog == ModelCatalogue::kFullCameraDialog) {
-        CKRT_CamParaRV718WDlg camera(m_context, m_core.listEntry(), this);
-        camera.exec();
-        return 1;
+    std::unique_ptr<CameraSettingsDialog> camera;
+    switch (model->cameraDialog) {
+    case ModelCatalogue::kFullCameraDialog:
+        camera = std::make_unique<CKRT_CamParaRV718WDlg>(m_context, m_core.listEntry(), this);
+        break;
+    case ModelCatalogue::k4GCameraDialog:
+        camera = std::make_unique<CKRT_CamPara4GDlg>(m_context, m_core.listEntry(), this);
+        break;
+    case ModelCatalogue::kLayoutDCameraDialog:
+        camera = std::make_unique<CKRT_CamParaRV720QDlg>(m_context, m_core.listEntry(), this);
+        break;
+    case ModelCatalogue::kLayoutACameraDialog:
+        camera = std::make_unique<CKRT_CamParaTQ240Dlg>(m_context, m_core.listEntry(), this);
+        break;
+    default:
+        camera = std::make_unique<CKRT_CamParaGroup1Dlg>(m_context, m_core.listEntry(), this);
+        break;
     }
-    if (model->cameraDialog == ModelCatalogue::k4GCameraDialog) {
-        CKRT_CamPara4GDlg camera(m_context, m_core.listEntry(), this);
-        camera.exec();
-        return 1;
-    }
-    // The compact camera settings dialogs come with their own work; until
-    // then the way to them opens a placeholder.
-    StandInDialog camera(QStringLiteral("Camera Setting"), QStringLiteral("OK"), QStringLiteral("Cancel"), this);
-    camera.setProperty("cameraDialog", model->cameraDialog);
-    camera.exec();
+    camera->exec();
     return 1;
 }
 
