@@ -64,8 +64,6 @@ constexpr std::array kDayBoxes{Ctl::Sunday, Ctl::Monday, Ctl::Tuesday, Ctl::Wedn
 constexpr std::array kGameCallControls{Ctl::GameCallHour, Ctl::GameCallMinute, Ctl::ReplayTime, Ctl::AddAudio,
                                        Ctl::AudioPath};
 constexpr std::array kWorkHourLists{Ctl::StartHour, Ctl::StartMinute, Ctl::StopHour, Ctl::StopMinute};
-// The default radio order where the model's row does not give one.
-constexpr std::array kPlainSendTo{Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
 
 const QString kAudioFilter = QStringLiteral("Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)");
 
@@ -514,7 +512,7 @@ std::span<const int> CameraSettingsDialog::sendToOrder() const
 {
     if (m_variant)
         return m_variant->sendToRadios;
-    return kPlainSendTo;
+    return m_shape.sendToRadios;
 }
 
 bool CameraSettingsDialog::has(int ctrlId) const

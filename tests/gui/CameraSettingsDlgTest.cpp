@@ -444,8 +444,11 @@ TEST_F(CameraSettingsDlgTest, ChangeSettingOpensTheModelsDialog)
     struct Case
     {
         const char* model;
-        bool full;
-    } const cases[] = {{"TQ270", true}, {"TQ355", true}, {"TQ480-E", false}, {"TQ350-E", false}};
+        const char* dialog;
+    } const cases[] = {{"TQ270", "CKRT_CamParaRV718WDlg"},         {"TQ355", "CKRT_CamParaRV718WDlg"},
+                       {"TQ480-E", "CKRT_CamPara4GDlg"},           {"TQ350-E", "CKRT_CamPara4GDlg"},
+                       {"TQ240 SERIES", "CKRT_CamParaTQ240Dlg"},   {"RV720Q-16kXS", "CKRT_CamParaRV720QDlg"},
+                       {"NP440LW-16kXS", "CKRT_CamParaGroup1Dlg"}, {"WD16-G22K", "CKRT_CamParaGroup1Dlg"}};
     for (const Case& c : cases) {
         CKRT_MainParaDlg main(*context, c.model);
         ASSERT_TRUE(main.initialise());
@@ -455,7 +458,7 @@ TEST_F(CameraSettingsDlgTest, ChangeSettingOpensTheModelsDialog)
             modal->close();
         });
         main.Mng_JumpToCertainMod();
-        EXPECT_EQ(shown, c.full ? "CKRT_CamParaRV718WDlg" : "CKRT_CamPara4GDlg") << c.model;
+        EXPECT_EQ(shown, c.dialog) << c.model;
     }
 }
 
