@@ -240,8 +240,10 @@ void CameraSettingsDialog::applyVariant(const CameraDialogVariant& variant)
         name->setMaxLength(variant.cameraNameLimit);
         name->setVisible(true);
     }
-    if (QWidget* ftp = control<QWidget>(this, Ctl::SendToFtp))
+    if (QWidget* ftp = control<QWidget>(this, Ctl::SendToFtp)) {
         ftp->setVisible(variant.ftpRadio);
+        ftp->setEnabled(variant.ftpRadio);
+    }
 }
 
 void CameraSettingsDialog::load()

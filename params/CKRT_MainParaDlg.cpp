@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "models/ModelCatalogue.h"
+#include "audio/ConversionProgress.h"
 #include "camera/CKRT_CamPara4GDlg.h"
 #include "camera/CKRT_CamParaGroup1Dlg.h"
 #include "camera/CKRT_CamParaRV718WDlg.h"
@@ -58,9 +59,20 @@ CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listE
     : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_MainParaDlg>()), m_context(context),
       m_core(context, listEntry, MainParaCore::Variant::Plain),
       m_operatorSelection(context.records().networkParameters, context.records().loadedNetworkCopy,
-                          context.messages(), "CKRT_MainParaDlg", OperatorSelection::Variant::Plain)
+                          context.messages(), "CKRT_MainParaDlg", OperatorSelection::Variant::Plain),
+      m_conversionTool(context.files(), context.messages(), ConversionTool::findProgram()),
+      m_gameCallAudio(context, m_conversionTool)
 {
     m_ui->setupUi(this);
+    m_gameCallAudio.attach(m_core);
+    m_gameCallAudio.setConversionRunner([this](ConversionJob& job) { return runWithProgress(this, job); });
+    m_stagingReports.setInterval(200);
+    connect(&m_stagingReports, &QTimer::timeout, this, [this] {
+        if (m_conversionTool.isStaging())
+            return;
+        m_stagingReports.stop();
+        m_conversionTool.deliverReports();
+    });
     LineEditText::makeSingleLine(this);
     setWindowIcon(Pictures::appIcon());
     // A window of its own in the task bar, not a child of the hidden selection dialog.
@@ -104,6 +116,7 @@ bool CKRT_MainParaDlg::initialise()
         m_ui->phone1Label->setText(toQt(std::string(model->firstPhoneLabel)));
     if (!m_core.Mng_CurModSaveInfoSet())
         return false;
+    m_stagingReports.start();
     setWindowTitle(toQt("KRT CONFIG : For " + m_core.listEntry()));
     m_emailFocusGuard = true;
     Mng_OperatorSelection(OperatorSelection::kFill);

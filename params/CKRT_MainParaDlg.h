@@ -3,7 +3,11 @@
 #include "network/OperatorSelection.h"
 #include "params/MainParaCore.h"
 
+#include "audio/ConversionTool.h"
+#include "audio/GameCallAudio.h"
+
 #include <QDialog>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -68,6 +72,10 @@ private:
     AppContext& m_context;
     MainParaCore m_core;
     OperatorSelection m_operatorSelection;
+    ConversionTool m_conversionTool;
+    GameCallAudio m_gameCallAudio;
+    /// Looks for what staging had to report once it is done.
+    QTimer m_stagingReports;
     bool m_emailFocusGuard = false;
     bool m_showingTargets = false;
 };

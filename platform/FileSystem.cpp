@@ -410,3 +410,19 @@ bool FileSystem::isReadOnly(std::string_view path) const
     const auto attrs = attributes(path);
     return attrs && (*attrs & FileAttribute::ReadOnly);
 }
+
+bool FileSystem::isSymbolicLink(std::string_view path) const
+{
+    const auto native = nativePath(path);
+    struct stat st{};
+    return native && statPath(*native, st) && S_ISLNK(st.st_mode);
+}
+
+bool FileSystem::setExecutable(std::string_view path)
+{
+    const auto native = nativePath(path);
+    struct stat st{};
+    if (!native || !statPath(*native, st) || !S_ISREG(st.st_mode))
+        return false;
+    return ::chmod(native->c_str(), (st.st_mode & 07777) | S_IXUSR) == 0;
+}

@@ -77,6 +77,11 @@ public:
 
     [[nodiscard]] bool isReadOnly(std::string_view path) const;
 
+    /// True for a symbolic link itself (links are never followed into).
+    [[nodiscard]] bool isSymbolicLink(std::string_view path) const;
+    /// Lets the owner run the file (a staged program).
+    bool setExecutable(std::string_view path);
+
 private:
     const DriveMap& m_drives;
 };

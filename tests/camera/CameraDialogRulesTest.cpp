@@ -147,7 +147,7 @@ TEST(CameraDialogClock, LoadAndStore)
     EXPECT_EQ(settings.clock(), (LocalDateTime{2025, 7, 1, 6, 5, 4})) << "ticked keeps the stored fields";
 }
 
-class GameCallAudioTest : public testing::Test
+class GameCallChoiceTest : public testing::Test
 {
 protected:
     std::string audioPath;
@@ -155,7 +155,7 @@ protected:
     GameCallAudioChoice choice{audioPath, messages};
 };
 
-TEST_F(GameCallAudioTest, OffDropsTheChosenSoundAtOnce)
+TEST_F(GameCallChoiceTest, OffDropsTheChosenSoundAtOnce)
 {
     audioPath = "/home/me/elk.mp3";
     choice.load(true, 1);
@@ -165,7 +165,7 @@ TEST_F(GameCallAudioTest, OffDropsTheChosenSoundAtOnce)
     EXPECT_EQ(audioPath, "") << "gone even if the dialog is cancelled";
 }
 
-TEST_F(GameCallAudioTest, LoadShowsThePathOnlyForAStoredOn)
+TEST_F(GameCallChoiceTest, LoadShowsThePathOnlyForAStoredOn)
 {
     audioPath = "  /home/me/elk.mp3 ";
     choice.load(true, 1);
@@ -177,7 +177,7 @@ TEST_F(GameCallAudioTest, LoadShowsThePathOnlyForAStoredOn)
     EXPECT_EQ(choice.fieldText(), GameCallAudioChoice::kHint) << "nothing chosen shows the hint";
 }
 
-TEST_F(GameCallAudioTest, ChooseAndStore)
+TEST_F(GameCallChoiceTest, ChooseAndStore)
 {
     choice.load(true, 1);
     choice.choose(std::string("/home/me/duck.wav"), true);
@@ -190,7 +190,7 @@ TEST_F(GameCallAudioTest, ChooseAndStore)
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(GameCallAudioTest, MissingFilesAndCancelledChoices)
+TEST_F(GameCallChoiceTest, MissingFilesAndCancelledChoices)
 {
     choice.load(true, 1);
     choice.choose(std::string("/gone.mp3"), false);

@@ -1,0 +1,136 @@
+#include "audio/ConversionTool.h"
+
+#include "camera/CUtil.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageService.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    return folder + "/" + name;
+}
+
+} // namespace
+
+ConversionTool::ConversionTool(FileSystem& files, MessageService& messages, std::string program)
+    : m_files(files), m_messages(messages), m_program(std::move(program))
+{
+    m_folder = files.nativePath(kStagingFolder).value_or(std::string());
+    m_stagedProgram = files.nativePath(kStagedProgram).value_or(std::string());
+    m_commandFile = files.nativePath(kCommandFile).value_or(std::string());
+}
+
+ConversionTool::~ConversionTool()
+{
+    join();
+}
+
+std::string ConversionTool::findProgram()
+{
+#ifdef KRT_FFMPEG_PROGRAM
+    if (std::filesystem::is_regular_file(KRT_FFMPEG_PROGRAM))
+        return KRT_FFMPEG_PROGRAM;
+#endif
+    const char* path = std::getenv("PATH");
+    std::string_view dirs = path ? path : "";
+    while (!dirs.empty()) {
+        const size_t colon = dirs.find(':');
+        const std::string dir(dirs.substr(0, colon));
+        dirs = colon == std::string_view::npos ? std::string_view{} : dirs.substr(colon + 1);
+        const std::string candidate = joinPath(dir.empty() ? "." : dir, "ffmpeg");
+        if (::access(candidate.c_str(), X_OK) == 0 && std::filesystem::is_regular_file(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+void ConversionTool::join()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void ConversionTool::startStaging()
+{
+    join();
+    deliverReports();
+    if (m_folder.empty())
+        return;
+    m_running = true;
+    m_worker = std::thread([this] { StageConversionTool(); });
+}
+
+void ConversionTool::StageConversionTool()
+{
+    auto step = [this] {
+        if (m_stepHook)
+            m_stepHook();
+    };
+    if (m_files.isDirectory(m_folder)) {
+        if (!EmptyDirectory(m_files, m_folder))
+            m_emptyFailed = true;
+    } else {
+        m_files.createDirectory(m_folder);
+    }
+    step();
+    // The platform's program stands for the packaged one; a Windows build
+    // that ships FFmpeg's libraries stages them beside it.
+    if (const auto bytes = m_files.readFile(m_program)) {
+        if (m_files.writeFile(m_stagedProgram, *bytes))
+            m_files.setExecutable(m_stagedProgram);
+    }
+    step();
+    m_files.setAttributes(m_folder, FileAttribute::Hidden);
+    m_running = false;
+}
+
+void ConversionTool::deliverReports()
+{
+    if (m_running)
+        return;
+    if (m_emptyFailed.exchange(false))
+        m_messages.show({"Delete Directory \"C:\\KRT_TEMP\" failed !", MessageTitle::Application,
+                         MessageIcon::Warning, MessageButtons::Ok});
+}
+
+bool ConversionTool::waitUntilStaged()
+{
+    join();
+    deliverReports();
+    if (m_program.empty() || m_stagedProgram.empty())
+        return false;
+    const auto original = m_files.readFile(m_program);
+    const auto staged = m_files.readFile(m_stagedProgram);
+    return original && staged && *original == *staged;
+}
+
+void ConversionTool::cleanUp()
+{
+    join();
+    if (m_folder.empty())
+        return;
+    EmptyDirectory(m_files, m_folder);
+    CUtil::ClearReadOnlyAttribute(m_files, m_folder);
+    m_files.removeDirectory(m_folder);
+}
+
+bool ConversionTool::EmptyDirectory(FileSystem& files, std::string_view folder)
+{
+    bool ok = true;
+    const std::string base(folder);
+    const std::string separator = base.size() >= 2 && base[1] == ':' ? "\\" : "/";
+    for (const std::string& name : files.list(folder)) {
+        const std::string path = base + separator + name;
+        if (files.isDirectory(path) && !files.isSymbolicLink(path)) {
+            ok = EmptyDirectory(files, path) && ok;
+            continue;
+        }
+        ok = files.deleteFile(path) && ok;
+    }
+    return ok;
+}
