@@ -58,6 +58,7 @@ void ConversionTool::join()
 void ConversionTool::startStaging()
 {
     join();
+    m_verified = false;
     deliverReports();
     if (m_folder.empty())
         return;
@@ -102,16 +103,20 @@ bool ConversionTool::waitUntilStaged()
 {
     join();
     deliverReports();
+    if (m_verified)
+        return m_files.isFile(m_stagedProgram);
     if (m_program.empty() || m_stagedProgram.empty())
         return false;
     const auto original = m_files.readFile(m_program);
     const auto staged = m_files.readFile(m_stagedProgram);
-    return original && staged && *original == *staged;
+    m_verified = original && staged && *original == *staged;
+    return m_verified;
 }
 
 void ConversionTool::cleanUp()
 {
     join();
+    m_verified = false;
     if (m_folder.empty())
         return;
     EmptyDirectory(m_files, m_folder);

@@ -71,5 +71,7 @@ private:
     std::thread m_worker;
     std::atomic<bool> m_running{false};
     std::atomic<bool> m_emptyFailed{false};
+    /// The staged copy was compared with the program since staging ended.
+    bool m_verified = false;
     std::function<void()> m_stepHook;
 };
