@@ -60,7 +60,7 @@ bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& optio
     for (std::size_t i = 0; i < kNetworkKeys.size(); ++i) {
         const FieldKey& k = kNetworkKeys[i];
         current.fields[i] = isVerbatim(i, options)
-                                ? file.read(k.section, k.key, "", static_cast<std::size_t>(k.limit) + 1)
+                                ? file.readVerbatim(k.section, k.key, static_cast<std::size_t>(k.limit) + 1)
                                 : readNormalised(file, k.section, k.key, k.limit);
         loadedCopy.fields[i] = current.fields[i];
     }
@@ -75,8 +75,10 @@ void SaveNetworkSections(IniFile& file, const NetworkSectionOptions& options, co
 {
     for (std::size_t i = 0; i < kNetworkKeys.size(); ++i) {
         const FieldKey& k = kNetworkKeys[i];
-        file.write(k.section, k.key,
-                   isVerbatim(i, options) ? params.fields[i] : CUtil::TrimText(params.fields[i], k.limit));
+        if (isVerbatim(i, options))
+            file.writeVerbatim(k.section, k.key, params.fields[i]);
+        else
+            file.write(k.section, k.key, CUtil::TrimText(params.fields[i], k.limit));
     }
     if (options.hasSmtpSecurity)
         file.write(kInternet, kSmtpSsl, CUtil::TrimText(params.smtpSecurity, kSmtpSslLimit));

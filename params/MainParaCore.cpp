@@ -5,6 +5,7 @@
 #include "camera/CameraDefaults.h"
 #include "camera/CameraSettingsSection.h"
 #include "network/NetworkSections.h"
+#include "params/ParameterFileCodec.h"
 #include "params/TargetDisks.h"
 #include "platform/IniFile.h"
 
@@ -53,13 +54,16 @@ void MainParaCore::setTexts(const ModelDescriptor& model)
     m_texts.relativeCardPath = m_texts.folder + m_texts.fileName;
     m_texts.backupFolder = kBackupFolder;
     m_texts.backupPath = m_texts.backupFolder + "\\" + m_texts.fileName;
+    m_texts.temporaryName = std::string(model.listEntry) + "-TMP";
     m_saveTarget = "C:\\" + m_texts.relativeCardPath;
 }
 
 int MainParaCore::Mng_CurModSaveInfoSet()
 {
     const ModelDescriptor* model = ModelCatalogue::find(m_listEntry);
-    if (!model) {
+    const int mainDialog =
+        m_variant == Variant::Plain ? ModelCatalogue::kPlainMainDialog : ModelCatalogue::kEncryptedMainDialog;
+    if (!model || (m_variant == Variant::Encrypted && model->mainDialog != mainDialog)) {
         reportUnknownModel("Mng_CurModSaveInfoSet");
         m_closeRequested = true;
         return 0;
@@ -85,28 +89,66 @@ int MainParaCore::Mng_AllPara(int direction, int copy)
         return 0;
     }
 
-    ParameterRecords& records = m_context.records();
-    const NetworkSectionOptions network{model->hasSmtpSecurity, m_variant == Variant::Encrypted};
-    IniFile file(m_context.files(), copy == kCardFile ? m_saveTarget : m_texts.backupPath);
-
-    if (!Mng_FileMark(direction, file, *model))
-        return 0;
-    if (direction == kRead) {
-        LoadNetworkSections(file, network, records.networkParameters, records.loadedNetworkCopy);
-        if (model->hasFtpSection)
-            LoadFtpSection(file, records.ftpParameters);
-        Mng_CustomerInfoPara(direction, file);
-        CameraSettingsSection::read(file, *model, records.cameraSettings);
-        return 1;
+    const std::string& path = copy == kCardFile ? m_saveTarget : m_texts.backupPath;
+    if (m_variant == Variant::Plain) {
+        IniFile file(m_context.files(), path);
+        if (!transfer(direction, file, *model))
+            return 0;
+        return direction == kRead || file.save() ? 1 : 0;
     }
 
+    // The encoded file's text lives in memory only: a crash or a pulled card
+    // never leaves the camera's passwords in plain text on a disk, and no
+    // text of another file can flow into this one.
+    FileSystem& files = m_context.files();
+    removeTemporaryPlainFiles(path.substr(0, 3));
+    if (direction == kRead) {
+        const std::optional<std::string> text = ParameterFileCodec::DecodeParameterFile(files, path);
+        IniFile file(text.value_or(std::string()));
+        return transfer(direction, file, *model) ? 1 : 0;
+    }
+    IniFile file(std::string_view{});
+    if (!transfer(direction, file, *model) || !file.allWritesTaken())
+        return 0;
+    CUtil::ClearReadOnlyAttribute(files, path);
+    return ParameterFileCodec::EncodeParameterFile(files, file.bytes(), path) ? 1 : 0;
+}
+
+bool MainParaCore::transfer(int direction, IniFile& file, const ModelDescriptor& model)
+{
+    ParameterRecords& records = m_context.records();
+    const NetworkSectionOptions network{model.hasSmtpSecurity, m_variant == Variant::Encrypted};
+    if (!Mng_FileMark(direction, file, model))
+        return false;
+    if (direction == kRead) {
+        LoadNetworkSections(file, network, records.networkParameters, records.loadedNetworkCopy);
+        if (model.hasFtpSection)
+            LoadFtpSection(file, records.ftpParameters);
+        Mng_CustomerInfoPara(direction, file);
+        CameraSettingsSection::read(file, model, records.cameraSettings);
+        return true;
+    }
     SaveNetworkSections(file, network, records.networkParameters);
-    if (model->hasFtpSection)
+    if (model.hasFtpSection)
         SaveFtpSection(file, records.ftpParameters);
     Mng_CustomerInfoPara(direction, file);
     Mng_ChkForSaveLatestTimeForSetClock();
-    CameraSettingsSection::write(file, *model, records.cameraSettings);
-    return file.save() ? 1 : 0;
+    CameraSettingsSection::write(file, model, records.cameraSettings);
+    return true;
+}
+
+void MainParaCore::removeTemporaryPlainFiles(const std::string& root)
+{
+    if (m_variant != Variant::Encrypted)
+        return;
+    FileSystem& files = m_context.files();
+    for (const std::string& path :
+         {root + m_texts.folder + m_texts.temporaryName, m_texts.backupFolder + "\\" + m_texts.temporaryName}) {
+        if (!files.exists(path))
+            continue;
+        CUtil::ClearReadOnlyAttribute(files, path);
+        files.deleteFile(path);
+    }
 }
 
 int MainParaCore::Mng_FileMark(int direction, IniFile& file, const ModelDescriptor& model)
@@ -203,7 +245,9 @@ void MainParaCore::selectSaveTarget(int index)
 void MainParaCore::saveAll()
 {
     MessageService& messages = m_context.messages();
-    if (messages.question("Sava all parameters to \"" + m_saveTarget + "\" ?") != MessageAnswer::Ok)
+    // The plain dialog's question has always been spelled this way.
+    const char* ask = m_variant == Variant::Plain ? "Sava all parameters to \"" : "Save all parameters to \"";
+    if (messages.question(ask + m_saveTarget + "\" ?") != MessageAnswer::Ok)
         return;
     // The backup copy is a convenience: its own failure is not reported.
     Mng_AllPara(kWrite, kBackupCopy);
@@ -256,9 +300,14 @@ int MainParaCore::IsValidParameterFile(std::string_view path) const
 {
     if (m_texts.modelValue.empty())
         return 0;
-    const std::string mark = CUtil::TrimText(
-        IniFile::readKey(m_context.files(), path, kFileMarkSection, kModelKey, "", kFileMarkBuffer),
-        kFileMarkLimit);
+    std::string stored;
+    if (m_variant == Variant::Plain) {
+        stored = IniFile::readKey(m_context.files(), path, kFileMarkSection, kModelKey, "", kFileMarkBuffer);
+    } else {
+        const auto text = ParameterFileCodec::DecodeParameterFile(m_context.files(), path);
+        stored = IniFile(text.value_or(std::string())).read(kFileMarkSection, kModelKey, "", kFileMarkBuffer);
+    }
+    const std::string mark = CUtil::TrimText(stored, kFileMarkLimit);
     return mark == m_texts.modelValue ? 1 : 0;
 }
 

@@ -20,6 +20,7 @@ struct ModelFileTexts
     std::string relativeCardPath; // "GSM\TQ270.TXT"
     std::string backupFolder;     // "C:\TavrinoxaBackup"
     std::string backupPath;       // "C:\TavrinoxaBackup\TQ270.TXT"
+    std::string temporaryName;    // "RV731Q-40K-TMP": the plain text another tool or a crash may leave
 };
 
 /// The parameter-file side of a main parameter dialog, without a window:
@@ -123,7 +124,12 @@ public:
     /// Set when an operation failed in a way that closes the main dialog.
     [[nodiscard]] bool closeRequested() const { return m_closeRequested; }
 
+    /// Deletes plain-text leftovers of an encoded file in the folder of
+    /// the drive `root` ("E:\") and in the backup folder.
+    void removeTemporaryPlainFiles(const std::string& root);
+
 private:
+    bool transfer(int direction, IniFile& file, const ModelDescriptor& model);
     int Mng_FileMark(int direction, IniFile& file, const ModelDescriptor& model);
     int Mng_CustomerInfoPara(int direction, IniFile& file);
     void setTexts(const ModelDescriptor& model);

@@ -48,6 +48,7 @@ void search(AppContext& context, MainParaCore& core)
         if (!usable(context, root))
             continue;
         files.removeSaveTemporaries(root + core.fileTexts().folder);
+        core.removeTemporaryPlainFiles(root);
         const std::string path = cardPath(core, root);
         list.insertSorted(path);
         if (core.IsValidParameterFile(path)) {
@@ -132,6 +133,7 @@ void removeFromOtherDisks(AppContext& context, MainParaCore& core)
         if (!core.IsValidParameterFile(path) || files.isSameFile(path, core.saveTarget()))
             continue;
         CUtil::ClearReadOnlyAttribute(files, path);
+        core.removeTemporaryPlainFiles(root);
         if (!files.deleteFile(path))
             context.messages().warning("Can't delete \"" + path + "\",Please delete it manually!",
                                        MessageTitle::KrtTips);

@@ -177,9 +177,33 @@ void IniDocument::terminateLastLine()
 
 bool IniDocument::write(std::string_view section, std::string_view key, std::string_view value)
 {
+    return writeLine(section, key, value, false);
+}
+
+bool IniDocument::writeVerbatim(std::string_view section, std::string_view key, std::string_view value)
+{
+    return writeLine(section, key, value, true);
+}
+
+std::string IniDocument::readVerbatim(std::string_view section, std::string_view key, std::size_t bufferSize) const
+{
+    if (bufferSize == 0)
+        return {};
+    const Block* block = findBlock(section);
+    if (!block)
+        return {};
+    const auto it = block->keys.find(trimmed(key));
+    if (it == block->keys.end())
+        return {};
+    const std::string_view text = block->lines[it->second].text;
+    return std::string(leadingBytes(text.substr(text.find('=') + 1), bufferSize - 1));
+}
+
+bool IniDocument::writeLine(std::string_view section, std::string_view key, std::string_view value, bool verbatim)
+{
     if (breaksLines(section) || breaksLines(key) || breaksLines(value))
         return false;
-    while (!value.empty() && isBlank(value.front()))
+    while (!verbatim && !value.empty() && isBlank(value.front()))
         value.remove_prefix(1);
 
     Block* block = findBlock(section);
@@ -193,7 +217,8 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     if (const auto it = block->keys.find(trimmed(key)); it != block->keys.end()) {
         Line& existing = block->lines[it->second];
         const size_t eq = existing.text.find('=');
-        if (trimmed(existing.text.substr(eq + 1)) == value)
+        const std::string_view stored = existing.text.substr(eq + 1);
+        if ((verbatim ? stored : trimmed(stored)) == value)
             return true;
         // The index is keyed by a view of the old text: re-key it to the new one.
         const std::size_t index = it->second;

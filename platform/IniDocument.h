@@ -38,6 +38,13 @@ public:
     /// nothing changes.
     [[nodiscard]] bool write(std::string_view section, std::string_view key, std::string_view value);
 
+    /// The form for a value whose blanks at either end are part of it (a
+    /// password): written exactly as given after "=", read back with
+    /// nothing trimmed and no quotes removed. A missing key reads as empty.
+    [[nodiscard]] bool writeVerbatim(std::string_view section, std::string_view key, std::string_view value);
+    [[nodiscard]] std::string readVerbatim(std::string_view section, std::string_view key,
+                                           std::size_t bufferSize) const;
+
     [[nodiscard]] bool hasSection(std::string_view section) const;
     [[nodiscard]] std::string bytes() const;
 
@@ -85,6 +92,7 @@ private:
     [[nodiscard]] const Block* findBlock(std::string_view section) const;
     [[nodiscard]] Block* findBlock(std::string_view section);
     void terminateLastLine();
+    bool writeLine(std::string_view section, std::string_view key, std::string_view value, bool verbatim);
 
     // Shared by copies: both only ever add to it.
     std::shared_ptr<Storage> m_storage = std::make_shared<Storage>();

@@ -8,11 +8,25 @@ namespace {
 std::atomic<unsigned long> g_fileWrites{0};
 }
 
-IniFile::IniFile(FileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path))
+IniFile::IniFile(FileSystem& fs, std::string path) : m_fs(&fs), m_path(std::move(path))
 {
-    if (auto bytes = m_fs.readFile(m_path, kMaxFileBytes))
+    if (auto bytes = m_fs->readFile(m_path, kMaxFileBytes))
         m_original = std::move(*bytes);
     m_doc = IniDocument(m_original);
+}
+
+IniFile::IniFile(std::string_view bytes) : m_original(bytes), m_doc(bytes) {}
+
+std::string IniFile::readVerbatim(std::string_view section, std::string_view key, std::size_t bufferSize) const
+{
+    return m_doc.readVerbatim(section, key, bufferSize);
+}
+
+void IniFile::writeVerbatim(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (!m_doc.writeVerbatim(section, key, value))
+        m_refused = true;
+    m_written = true;
 }
 
 std::string IniFile::read(std::string_view section, std::string_view key, std::string_view defaultValue,
@@ -36,12 +50,12 @@ bool IniFile::save()
         return false;
     if (!m_written)
         return true;
-    if (m_fs.isReadOnly(m_path))
+    if (!m_fs || m_fs->isReadOnly(m_path))
         return false;
     const std::string bytes = m_doc.bytes();
-    if (bytes == m_original && m_fs.isFile(m_path))
+    if (bytes == m_original && m_fs->isFile(m_path))
         return true;
-    if (!m_fs.writeFile(m_path, bytes))
+    if (!m_fs->writeFile(m_path, bytes))
         return false;
     ++g_fileWrites;
     m_original = bytes;

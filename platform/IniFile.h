@@ -18,12 +18,22 @@ public:
     static constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 
     IniFile(FileSystem& fs, std::string path);
+    /// A document held in memory only (an encoded file's text): it is
+    /// never saved, its bytes() are taken instead.
+    explicit IniFile(std::string_view bytes);
 
     [[nodiscard]] const std::string& path() const { return m_path; }
 
     [[nodiscard]] std::string read(std::string_view section, std::string_view key, std::string_view defaultValue,
                                    std::size_t bufferSize) const;
     void write(std::string_view section, std::string_view key, std::string_view value);
+    [[nodiscard]] std::string readVerbatim(std::string_view section, std::string_view key,
+                                           std::size_t bufferSize) const;
+    void writeVerbatim(std::string_view section, std::string_view key, std::string_view value);
+    /// The text as the writes left it.
+    [[nodiscard]] std::string bytes() const { return m_doc.bytes(); }
+    /// False when a write was refused (a line break or NUL in a name or value).
+    [[nodiscard]] bool allWritesTaken() const { return !m_refused; }
 
     /// Puts the writes on disk. Nothing is written when no byte changed.
     /// Fails, leaving the old file whole, when a write was refused (a line
@@ -44,7 +54,7 @@ public:
     [[nodiscard]] static unsigned long fileWrites();
 
 private:
-    FileSystem& m_fs;
+    FileSystem* m_fs = nullptr;
     std::string m_path;
     std::string m_original;
     IniDocument m_doc;
