@@ -1,12 +1,14 @@
 #include "app/AppContext.h"
 #include "app/CKRT_ModSelDlg.h"
 #include "models/ModelCatalogue.h"
-#include "app/StandInDialog.h"
 #include "params/CKRT_MainParaDlg.h"
+#include "params/CKRT_MainParaEncryptDlg.h"
 #include "platform/Pictures.h"
 #include "platform/QtMessageService.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -20,16 +22,13 @@ int main(int argc, char* argv[])
     AppContext context(DriveMap::fromEnvironment(), RegistryStore::fromEnvironment(), messages, clock);
 
     const auto runMainDialog = [&context](const ModelDescriptor& model, const std::string& entry) {
-        if (model.mainDialog == ModelCatalogue::kPlainMainDialog) {
-            CKRT_MainParaDlg main(context, entry);
-            if (main.initialise())
-                main.exec();
-            return;
-        }
-        // The encrypted-file dialog is not built yet.
-        StandInDialog main(QStringLiteral("KRT CONFIG : For ") + QString::fromLocal8Bit(entry),
-                           QStringLiteral("EXIT"));
-        main.exec();
+        std::unique_ptr<CKRT_MainParaDlg> main;
+        if (model.mainDialog == ModelCatalogue::kEncryptedMainDialog)
+            main = std::make_unique<CKRT_MainParaEncryptDlg>(context, entry);
+        else
+            main = std::make_unique<CKRT_MainParaDlg>(context, entry);
+        if (main->initialise())
+            main->exec();
     };
     CKRT_ModSelDlg selection(context, runMainDialog);
     selection.exec();

@@ -18,12 +18,17 @@
 #include "ui_CKRT_MainParaDlg.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QSignalBlocker>
 
+#include <array>
+
 namespace {
+
+constexpr std::array<int, 4> kEncryptedPhoneLabelIds{1060, 1061, 1062, 1063};
 
 int selectedRow(const QListWidget* list)
 {
@@ -56,10 +61,18 @@ void showList(QListWidget* list, const OperatorSelection::List& model)
 } // namespace
 
 CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listEntry, QWidget* parent)
+    : CKRT_MainParaDlg(context, listEntry, MainParaCore::Variant::Plain, parent)
+{
+}
+
+CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listEntry, MainParaCore::Variant variant,
+                                   QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_MainParaDlg>()), m_context(context),
-      m_core(context, listEntry, MainParaCore::Variant::Plain),
+      m_core(context, listEntry, variant),
       m_operatorSelection(context.records().networkParameters, context.records().loadedNetworkCopy,
-                          context.messages(), "CKRT_MainParaDlg", OperatorSelection::Variant::Plain),
+                          context.messages(), m_core.className(),
+                          variant == MainParaCore::Variant::Plain ? OperatorSelection::Variant::Plain
+                                                                  : OperatorSelection::Variant::Encrypted),
       m_conversionTool(context.files(), context.messages(), ConversionTool::findProgram()),
       m_gameCallAudio(context, m_conversionTool)
 {
@@ -74,10 +87,19 @@ CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listE
         m_conversionTool.deliverReports();
     });
     LineEditText::makeSingleLine(this);
-    setWindowIcon(Pictures::appIcon());
     // A window of its own in the task bar, not a child of the hidden selection dialog.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (variant == MainParaCore::Variant::Plain) {
+        setWindowIcon(Pictures::appIcon());
+        flags |= Qt::WindowMinimizeButtonHint;
+    } else {
+        // The encrypted dialog's layout numbers its phone-number labels.
+        const std::array<QLabel*, 4> labels{m_ui->phone1Label, m_ui->phone2Label, m_ui->phone3Label,
+                                            m_ui->phone4Label};
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            setCtrlId(labels[i], kEncryptedPhoneLabelIds[i]);
+    }
+    setWindowFlags(flags);
 
     m_ui->bannerLabel->installEventFilter(this);
     m_ui->email1Edit->installEventFilter(this);
@@ -256,7 +278,7 @@ int CKRT_MainParaDlg::Mng_JumpToCertainMod()
 {
     const ModelDescriptor* model = ModelCatalogue::find(m_core.listEntry());
     if (!model) {
-        m_context.messages().error("Error In CKRT_MainParaDlg::Mng_JumpToCertainMod() !");
+        m_context.messages().error("Error In " + m_core.className() + "::Mng_JumpToCertainMod() !");
         QDialog::reject();
         return 0;
     }

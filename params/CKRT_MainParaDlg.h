@@ -50,6 +50,11 @@ public:
     void reject() override;
 
 protected:
+    /// The dialog in the variant of the model's file: plain (resource 137)
+    /// or encrypted (resource 187).
+    CKRT_MainParaDlg(AppContext& context, const std::string& listEntry, MainParaCore::Variant variant,
+                     QWidget* parent);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
