@@ -136,7 +136,8 @@ public:
     // A second load and save gives the same bytes, with two exceptions the
     // file's rules make: a value read through one pair of quotes comes back
     // without them (a read strips one pair, a write adds none), and a camera
-    // value below zero is written empty and an empty one reads as 0.
+    // value below zero is written empty, which reads as 0 ("GameCall
+    // PlayTime": as -1, its "OFF").
     void compareSaves(std::string_view first, std::string_view second)
     {
         if (first == second)
@@ -164,8 +165,10 @@ public:
                 const std::string_view now = trimmed(b[i].text.substr(eqB + 1));
                 const bool quoteLost =
                     withoutQuotePair(was).size() < was.size() && now == trimmed(withoutQuotePair(was));
-                const bool emptyCameraValue =
-                    was.empty() && now == "0" && equalIgnoringCase(section, "Camera Setting");
+                const bool playTime =
+                    equalIgnoringCase(trimmed(a[i].text.substr(0, eqA)), "GameCall PlayTime");
+                const bool emptyCameraValue = was.empty() && now == (playTime ? "-1" : "0") &&
+                                              equalIgnoringCase(section, "Camera Setting");
                 explained = quoteLost || emptyCameraValue;
             }
             if (!explained)
