@@ -1,17 +1,11 @@
 #include "camera/CKRT_CamPara4GDlg.h"
 
+#include "models/ModelCatalogue.h"
 #include "ui_CKRT_CamPara4GDlg.h"
 
 namespace {
 
 namespace Ctl = CameraCtl;
-
-constexpr CameraSettingsDialog::ListBinding kExtensionLists[] = {
-    {Ctl::AttachmentSize, CameraKey::AttachmentSize}, {Ctl::RecycleStorage, CameraKey::RecycleStorage},
-    {Ctl::Gps, CameraKey::GpsLocation},               {Ctl::TimeStamp, CameraKey::TimeStamp},
-    {Ctl::SimSet, CameraKey::SimSet},                 {Ctl::SelectNetwork, CameraKey::SelectNetwork},
-    {Ctl::PictureType, CameraKey::PictureType},
-};
 
 // " Cloudnest", " Email [GPRS]", " Phone [MMS]", "FTP": the last opens the FTP Setting dialog.
 constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
@@ -25,8 +19,7 @@ CKRT_CamPara4GDlg::CKRT_CamPara4GDlg(AppContext& context, std::string listEntry,
     initialise({.table = CameraDialogVariants::dialog204(),
                 .className = "CKRT_CamPara4GDlg",
                 .unknownModel = UnknownModel::InvalidCall,
-                .lists = kFullDialogLists,
-                .extensionLists = kExtensionLists,
+                .dialog = ModelCatalogue::k4GCameraDialog,
                 .sendToRadios = kSendToRadios,
                 .ftpRadio = Ctl::SendTo4,
                 .smsQuestion = kSmsQuestion4G});

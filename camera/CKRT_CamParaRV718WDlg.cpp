@@ -1,16 +1,11 @@
 #include "camera/CKRT_CamParaRV718WDlg.h"
 
+#include "models/ModelCatalogue.h"
 #include "ui_CKRT_CamParaRV718WDlg.h"
 
 namespace {
 
 namespace Ctl = CameraCtl;
-
-constexpr CameraSettingsDialog::ListBinding kExtensionLists[] = {
-    {Ctl::AttachmentSize, CameraKey::AttachmentSize},
-    {Ctl::RecycleStorage, CameraKey::RecycleStorage},
-    {Ctl::Gps, CameraKey::GpsLocation},
-};
 
 constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4, Ctl::SendToFtp};
 
@@ -23,8 +18,7 @@ CKRT_CamParaRV718WDlg::CKRT_CamParaRV718WDlg(AppContext& context, std::string li
     initialise({.table = CameraDialogVariants::dialog143(),
                 .className = "CKRT_CamParaRV718WDlg",
                 .unknownModel = UnknownModel::InvalidCall,
-                .lists = kFullDialogLists,
-                .extensionLists = kExtensionLists,
+                .dialog = ModelCatalogue::kFullCameraDialog,
                 .sendToRadios = kSendToRadios,
                 .ftpRadio = Ctl::SendToFtp,
                 .smsQuestion = kSmsQuestion4G});

@@ -1,36 +1,11 @@
 #include "camera/CKRT_CamParaRV720QDlg.h"
 
+#include "models/ModelCatalogue.h"
 #include "ui_CKRT_CamParaRV720QDlg.h"
 
 namespace {
 
 namespace Ctl = CameraCtl;
-using K = CameraKey;
-
-constexpr CameraSettingsDialog::ListBinding kLists[] = {
-    {Ctl::Language, K::Language},
-    {Ctl::CameraMode, K::CameraMode},
-    {Ctl::CameraPosition, K::CameraPosition},
-    {Ctl::TimeLapse, K::TimeLapse},
-    {Ctl::PirTrigger, K::PirTrigger},
-    {Ctl::PirInterval, K::PirInterval},
-    {Ctl::SmsControl, K::SmsControl},
-    {Ctl::PhotoSize, K::PhotoSize},
-    {Ctl::PhotoBurst, K::PhotoBurst},
-    {Ctl::VideoSize, K::VideoSize},
-    {Ctl::VideoLength, K::VideoLength},
-    {Ctl::GameCall, K::GameCall},
-    {Ctl::GameCallHour, K::GameCallHour},
-    {Ctl::GameCallMinute, K::GameCallMinute},
-    {Ctl::ReplayTime, K::GameCallPlayTime},
-    {Ctl::WorkHour, K::WorkHour},
-    {Ctl::StartHour, K::WorkHourStartH},
-    {Ctl::StartMinute, K::WorkHourStartM},
-    {Ctl::StopHour, K::WorkHourStopH},
-    {Ctl::StopMinute, K::WorkHourStopM},
-    // "Photo[MMS]", "Email[MMS]", "Email[GPRS]", "Call": the stored value is the position.
-    {Ctl::SendToList, K::SendTo},
-};
 
 } // namespace
 
@@ -42,8 +17,7 @@ CKRT_CamParaRV720QDlg::CKRT_CamParaRV720QDlg(AppContext& context, std::string li
     initialise({.table = {},
                 .className = "CKRT_CamParaRV720QDlg",
                 .unknownModel = UnknownModel::Ignored,
-                .lists = kLists,
-                .extensionLists = {},
+                .dialog = ModelCatalogue::kLayoutDCameraDialog,
                 .sendToRadios = {},
                 .smsQuestion = kSmsQuestion4G});
 }

@@ -1,6 +1,7 @@
 #include "camera/CameraSettingsDialog.h"
 
 #include "app/AppContext.h"
+#include "models/CameraDialogLists.h"
 #include "models/ModelCatalogue.h"
 #include "network/CKRT_FtpSettingDlg.h"
 #include "platform/DialogText.h"
@@ -25,39 +26,6 @@ namespace Ctl = CameraCtl;
 using namespace CameraDialogRules;
 using K = CameraKey;
 
-// The drop lists of dialogs 143 and 204, in store order; the dialogs add
-// their extension lists and the send-mode lists after these.
-constexpr CameraSettingsDialog::ListBinding kFullLists[] = {
-    {Ctl::Language, K::Language},
-    {Ctl::CameraMode, K::CameraMode},
-    {Ctl::SecurityMode, K::SecurityMode},
-    {Ctl::CameraPosition, K::CameraPosition},
-    {Ctl::TimeLapse, K::TimeLapse},
-    {Ctl::PirTrigger, K::PirTrigger},
-    {Ctl::PirInterval, K::PirInterval},
-    {Ctl::SmsControl, K::SmsControl},
-    {Ctl::PhotoSize, K::PhotoSize},
-    {Ctl::PhotoBurst, K::PhotoBurst},
-    {Ctl::VideoSize, K::VideoSize},
-    {Ctl::VideoLength, K::VideoLength},
-    {Ctl::GameCall, K::GameCall},
-    {Ctl::GameCallHour, K::GameCallHour},
-    {Ctl::GameCallMinute, K::GameCallMinute},
-    {Ctl::ReplayTime, K::GameCallPlayTime},
-    {Ctl::WorkHour, K::WorkHour},
-    {Ctl::StartHour, K::WorkHourStartH},
-    {Ctl::StartMinute, K::WorkHourStartM},
-    {Ctl::StopHour, K::WorkHourStopH},
-    {Ctl::StopMinute, K::WorkHourStopM},
-};
-
-// "Send Time :" and "Max Number :", stored with the send mode.
-constexpr CameraSettingsDialog::ListBinding kSendModeLists[] = {
-    {Ctl::SendTimeHour, K::DrTimeH},
-    {Ctl::SendTimeMinute, K::DrTimeM},
-    {Ctl::MaxNumber, K::MaxNumber},
-};
-
 constexpr std::array kSendModeRadios{Ctl::SendMode1, Ctl::SendMode2, Ctl::SendMode3, Ctl::SendMode4};
 constexpr std::array kDayBoxes{Ctl::Sunday, Ctl::Monday, Ctl::Tuesday, Ctl::Wednesday,
                                Ctl::Thursday, Ctl::Friday, Ctl::Saturday};
@@ -66,11 +34,6 @@ constexpr std::array kGameCallControls{Ctl::GameCallHour, Ctl::GameCallMinute, C
 constexpr std::array kWorkHourLists{Ctl::StartHour, Ctl::StartMinute, Ctl::StopHour, Ctl::StopMinute};
 
 const QString kAudioFilter = QStringLiteral("Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)");
-
-int offsetOf(CameraKey key)
-{
-    return key == K::GameCallPlayTime ? kReplayTimeOffset : 0;
-}
 
 Qt::CheckState qtState(WorkDaySelection::Check check)
 {
@@ -93,29 +56,6 @@ void setControlText(QWidget* widget, const QString& text)
         button->setText(text);
 }
 
-void editList(QComboBox* box, const ItemListEdit& edit)
-{
-    QStringList items;
-    for (const std::string_view item : edit.items)
-        items.push_back(toQt(std::string(item)));
-    switch (edit.edit) {
-    case ListEdit::Replace:
-        box->clear();
-        box->addItems(items);
-        break;
-    case ListEdit::Append:
-        box->addItems(items);
-        break;
-    case ListEdit::Prepend:
-        box->insertItems(0, items);
-        break;
-    case ListEdit::KeepFirst:
-        while (box->count() > static_cast<int>(edit.count))
-            box->removeItem(box->count() - 1);
-        break;
-    }
-}
-
 std::optional<QString> chooseWithQt(QWidget* parent, const QString& filter)
 {
     const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
@@ -125,8 +65,6 @@ std::optional<QString> chooseWithQt(QWidget* parent, const QString& filter)
 }
 
 } // namespace
-
-const std::span<const CameraSettingsDialog::ListBinding> CameraSettingsDialog::kFullDialogLists = kFullLists;
 
 CameraSettingsDialog::CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent)
     : QDialog(parent), m_context(context), m_listEntry(std::move(listEntry)),
@@ -145,7 +83,7 @@ void CameraSettingsDialog::initialise(const Shape& shape)
     connect(cancel, &QPushButton::clicked, this, &CameraSettingsDialog::reject);
     LineEditText::makeSingleLine(this);
 
-    for (const ListBinding& binding : m_shape.lists) {
+    for (const ListBinding& binding : CameraDialogBindings::lists(m_shape.dialog)) {
         const int id = binding.ctrlId;
         QComboBox* list = combo(id);
         if (id == Ctl::TimeLapse && m_shape.timeLapsePirRule)
@@ -225,8 +163,14 @@ int CameraSettingsDialog::Mng_InitForMultiMod()
 
 void CameraSettingsDialog::applyVariant(const CameraDialogVariant& variant)
 {
-    for (const ItemListEdit& edit : variant.lists)
-        editList(combo(edit.ctrlId), edit);
+    if (const ModelDescriptor* model = ModelCatalogue::find(m_listEntry)) {
+        for (const ItemListEdit& edit : variant.lists) {
+            QComboBox* list = combo(edit.ctrlId);
+            list->clear();
+            for (const std::string& item : CameraDialogLists::modelItems(*model, edit.ctrlId))
+                list->addItem(toQt(item));
+        }
+    }
     for (const LabelText& label : variant.labels)
         setControlText(control<QWidget>(this, label.ctrlId), toQt(std::string(label.text)));
     for (const int id : variant.disabled) {
@@ -255,15 +199,15 @@ void CameraSettingsDialog::load()
         QComboBox* list = combo(id);
         const int value = settings.value(key);
         const int position = key == K::MaxNumber ? maxNumberPosition(value, list->count())
-                                                 : positionForValue(value, offsetOf(key), list->count());
+                                                 : positionForValue(value, CameraDialogBindings::offsetOf(key), list->count());
         list->setCurrentIndex(position);
     };
-    for (const ListBinding& binding : m_shape.lists)
+    for (const ListBinding& binding : CameraDialogBindings::lists(m_shape.dialog))
         show(binding.ctrlId, binding.key);
-    for (const ListBinding& binding : m_shape.extensionLists)
+    for (const ListBinding& binding : CameraDialogBindings::extensionLists(m_shape.dialog))
         show(binding.ctrlId, binding.key);
     if (has(Ctl::SendMode1)) {
-        for (const ListBinding& binding : kSendModeLists)
+        for (const ListBinding& binding : CameraDialogBindings::sendModeLists())
             show(binding.ctrlId, binding.key);
     }
 
@@ -323,11 +267,11 @@ void CameraSettingsDialog::store()
             settings.setValue(key, attachmentSizePosition(fromQt(list->currentText()), items));
             return;
         }
-        settings.setValue(key, valueForPosition(list->currentIndex(), offsetOf(key)));
+        settings.setValue(key, valueForPosition(list->currentIndex(), CameraDialogBindings::offsetOf(key)));
     };
-    for (const ListBinding& binding : m_shape.lists)
+    for (const ListBinding& binding : CameraDialogBindings::lists(m_shape.dialog))
         take(binding.ctrlId, binding.key);
-    for (const ListBinding& binding : m_shape.extensionLists)
+    for (const ListBinding& binding : CameraDialogBindings::extensionLists(m_shape.dialog))
         take(binding.ctrlId, binding.key);
     if (m_variant && m_variant->cameraNameLimit > 0)
         settings.setCameraName(LineEditText::bytes(control<QLineEdit>(this, Ctl::CameraName)));
@@ -346,7 +290,7 @@ void CameraSettingsDialog::store()
     if (has(Ctl::SendMode1)) {
         settings.setValue(K::SendMode,
                           sendModeValue(checkedSendMode(), m_variant ? m_variant->sendModeOffset : 0));
-        for (const ListBinding& binding : kSendModeLists)
+        for (const ListBinding& binding : CameraDialogBindings::sendModeLists())
             take(binding.ctrlId, binding.key);
     }
 

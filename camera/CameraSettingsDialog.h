@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/CameraDialogBindings.h"
 #include "camera/CameraDialogRules.h"
 #include "camera/CameraLayoutKeys.h"
 #include "camera/WorkDaySelection.h"
@@ -29,13 +30,6 @@ class CameraSettingsDialog : public QDialog
     Q_OBJECT
 
 public:
-    /// A drop list and the record key it edits.
-    struct ListBinding
-    {
-        int ctrlId;
-        CameraKey key;
-    };
-
     /// The file-open dialog of "Add Audio"; tests answer it instead.
     using FileChooser = std::function<std::optional<QString>(QWidget* parent, const QString& filter)>;
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
@@ -66,10 +60,8 @@ protected:
         std::span<const CameraDialogVariant> table;
         const char* className;
         UnknownModel unknownModel;
-        /// The drop lists and the keys they edit, in store order; the
-        /// extension lists follow them, the send-mode lists come last.
-        std::span<const ListBinding> lists;
-        std::span<const ListBinding> extensionLists;
+        /// The dialog's resource number: which lists edit which keys.
+        int dialog;
         /// The send-to radios, in stored-value order unless the model's row
         /// gives another; the one that opens the FTP Setting dialog (0: none).
         std::span<const int> sendToRadios;
@@ -86,8 +78,6 @@ protected:
     static constexpr const char* kSmsQuestion3G =
         "Electricity will consume faster if open the 3G communications functions, sure ?";
 
-    /// The drop lists dialogs 143 and 204 share, in store order.
-    static const std::span<const ListBinding> kFullDialogLists;
 
     CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent);
     /// Runs after the subclass has built its layout: adapts it to the model

@@ -1,0 +1,170 @@
+#include "camera/CameraDialogBindings.h"
+
+#include "models/CameraDialogVariants.h"
+#include "models/ModelCatalogue.h"
+
+namespace {
+
+namespace Ctl = CameraCtl;
+using K = CameraKey;
+
+// Dialogs 143 and 204.
+constexpr ListBinding kFullLists[] = {
+    {Ctl::Language, K::Language},
+    {Ctl::CameraMode, K::CameraMode},
+    {Ctl::SecurityMode, K::SecurityMode},
+    {Ctl::CameraPosition, K::CameraPosition},
+    {Ctl::TimeLapse, K::TimeLapse},
+    {Ctl::PirTrigger, K::PirTrigger},
+    {Ctl::PirInterval, K::PirInterval},
+    {Ctl::SmsControl, K::SmsControl},
+    {Ctl::PhotoSize, K::PhotoSize},
+    {Ctl::PhotoBurst, K::PhotoBurst},
+    {Ctl::VideoSize, K::VideoSize},
+    {Ctl::VideoLength, K::VideoLength},
+    {Ctl::GameCall, K::GameCall},
+    {Ctl::GameCallHour, K::GameCallHour},
+    {Ctl::GameCallMinute, K::GameCallMinute},
+    {Ctl::ReplayTime, K::GameCallPlayTime},
+    {Ctl::WorkHour, K::WorkHour},
+    {Ctl::StartHour, K::WorkHourStartH},
+    {Ctl::StartMinute, K::WorkHourStartM},
+    {Ctl::StopHour, K::WorkHourStopH},
+    {Ctl::StopMinute, K::WorkHourStopM},
+};
+
+constexpr ListBinding kExtension143[] = {
+    {Ctl::AttachmentSize, CameraKey::AttachmentSize},
+    {Ctl::RecycleStorage, CameraKey::RecycleStorage},
+    {Ctl::Gps, CameraKey::GpsLocation},
+};
+
+constexpr ListBinding kExtension204[] = {
+    {Ctl::AttachmentSize, CameraKey::AttachmentSize}, {Ctl::RecycleStorage, CameraKey::RecycleStorage},
+    {Ctl::Gps, CameraKey::GpsLocation},               {Ctl::TimeStamp, CameraKey::TimeStamp},
+    {Ctl::SimSet, CameraKey::SimSet},                 {Ctl::SelectNetwork, CameraKey::SelectNetwork},
+    {Ctl::PictureType, CameraKey::PictureType},
+};
+
+// Dialog 156 (layout A): 1011 is Work Mode here.
+constexpr ListBinding kLists156[] = {
+    {Ctl::WorkMode, K::WorkMode},        {Ctl::CameraMode, K::CameraMode},
+    {Ctl::PhotoBurst, K::PhotoBurst},    {Ctl::TimeLapse, K::TimeLapse},
+    {Ctl::PirTrigger, K::PirTrigger},    {Ctl::PirInterval, K::PirInterval},
+    {Ctl::PhotoSize, K::PhotoSize},      {Ctl::VideoLength, K::VideoLength},
+    {Ctl::VideoSize, K::VideoSize},      {Ctl::WorkHour, K::WorkHour},
+    {Ctl::StartHour, K::WorkHourStartH}, {Ctl::StartMinute, K::WorkHourStartM},
+    {Ctl::StopHour, K::WorkHourStopH},   {Ctl::StopMinute, K::WorkHourStopM},
+};
+
+// Dialog 154 (layout D).
+constexpr ListBinding kLists154[] = {
+    {Ctl::Language, K::Language},
+    {Ctl::CameraMode, K::CameraMode},
+    {Ctl::CameraPosition, K::CameraPosition},
+    {Ctl::TimeLapse, K::TimeLapse},
+    {Ctl::PirTrigger, K::PirTrigger},
+    {Ctl::PirInterval, K::PirInterval},
+    {Ctl::SmsControl, K::SmsControl},
+    {Ctl::PhotoSize, K::PhotoSize},
+    {Ctl::PhotoBurst, K::PhotoBurst},
+    {Ctl::VideoSize, K::VideoSize},
+    {Ctl::VideoLength, K::VideoLength},
+    {Ctl::GameCall, K::GameCall},
+    {Ctl::GameCallHour, K::GameCallHour},
+    {Ctl::GameCallMinute, K::GameCallMinute},
+    {Ctl::ReplayTime, K::GameCallPlayTime},
+    {Ctl::WorkHour, K::WorkHour},
+    {Ctl::StartHour, K::WorkHourStartH},
+    {Ctl::StartMinute, K::WorkHourStartM},
+    {Ctl::StopHour, K::WorkHourStopH},
+    {Ctl::StopMinute, K::WorkHourStopM},
+    // "Photo[MMS]", "Email[MMS]", "Email[GPRS]", "Call": the stored value is the position.
+    {Ctl::SendToList, K::SendTo},
+};
+
+// Dialog 158 (layout E).
+constexpr ListBinding kLists158[] = {
+    {Ctl::Language, K::Language},
+    {Ctl::PhotoSize, K::PhotoSize},
+    {Ctl::PhotoBurst, K::PhotoBurst},
+    {Ctl::CameraMode, K::CameraMode},
+    {Ctl::PirInterval, K::PirInterval},
+    {Ctl::TimeLapse, K::TimeLapse},
+    {Ctl::PirTrigger, K::PirTrigger},
+    {Ctl::SmsControl, K::SmsControl},
+    {Ctl::VideoSize, K::VideoSize},
+    {Ctl::VideoLength, K::VideoLength},
+    {Ctl::CameraPosition, K::CameraPosition},
+    {Ctl::WorkHour, K::WorkHour},
+    {Ctl::StartHour, K::WorkHourStartH},
+    {Ctl::StartMinute, K::WorkHourStartM},
+    {Ctl::StopHour, K::WorkHourStopH},
+    {Ctl::StopMinute, K::WorkHourStopM},
+};
+
+constexpr ListBinding kSendModeLists[] = {
+    {Ctl::SendTimeHour, K::DrTimeH},
+    {Ctl::SendTimeMinute, K::DrTimeM},
+    {Ctl::MaxNumber, K::MaxNumber},
+};
+
+} // namespace
+
+namespace CameraDialogBindings {
+
+std::span<const ListBinding> lists(int dialog)
+{
+    switch (dialog) {
+    case ModelCatalogue::kFullCameraDialog:
+    case ModelCatalogue::k4GCameraDialog:
+        return kFullLists;
+    case ModelCatalogue::kLayoutACameraDialog:
+        return kLists156;
+    case ModelCatalogue::kLayoutDCameraDialog:
+        return kLists154;
+    case ModelCatalogue::kGroup1CameraDialog:
+        return kLists158;
+    default:
+        return {};
+    }
+}
+
+std::span<const ListBinding> extensionLists(int dialog)
+{
+    if (dialog == ModelCatalogue::kFullCameraDialog)
+        return kExtension143;
+    if (dialog == ModelCatalogue::k4GCameraDialog)
+        return kExtension204;
+    return {};
+}
+
+std::span<const ListBinding> sendModeLists()
+{
+    return kSendModeLists;
+}
+
+std::optional<int> listFor(int dialog, CameraKey key)
+{
+    for (const auto group : {lists(dialog), extensionLists(dialog)}) {
+        for (const ListBinding& binding : group) {
+            if (binding.key == key)
+                return binding.ctrlId;
+        }
+    }
+    // Dialog 156 has no send mode.
+    if (dialog != ModelCatalogue::kLayoutACameraDialog) {
+        for (const ListBinding& binding : kSendModeLists) {
+            if (binding.key == key)
+                return binding.ctrlId;
+        }
+    }
+    return std::nullopt;
+}
+
+int offsetOf(CameraKey key)
+{
+    return key == K::GameCallPlayTime ? -1 : 0;
+}
+
+} // namespace CameraDialogBindings

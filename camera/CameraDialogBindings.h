@@ -1,0 +1,33 @@
+#pragma once
+
+#include "camera/CameraLayoutKeys.h"
+
+#include <optional>
+#include <span>
+
+/// A drop list of a camera settings dialog and the record key it edits.
+struct ListBinding
+{
+    int ctrlId;
+    CameraKey key;
+};
+
+/// Which drop list of which camera dialog edits which key: what the dialogs
+/// load and store, and what a stored position of a key means.
+namespace CameraDialogBindings {
+
+/// The dialog's drop lists in store order; the extension lists (dialogs
+/// 143 and 204) follow them, the send-mode lists come last where the dialog
+/// has a send mode.
+[[nodiscard]] std::span<const ListBinding> lists(int dialog);
+[[nodiscard]] std::span<const ListBinding> extensionLists(int dialog);
+/// "Send Time :" and "Max Number :", stored with the send mode.
+[[nodiscard]] std::span<const ListBinding> sendModeLists();
+
+/// The list that edits the key in the dialog, if one does.
+[[nodiscard]] std::optional<int> listFor(int dialog, CameraKey key);
+
+/// A list position is the value minus this ("Replay Time" shows -1 as "OFF").
+[[nodiscard]] int offsetOf(CameraKey key);
+
+} // namespace CameraDialogBindings
