@@ -107,11 +107,28 @@ int MainParaCore::Mng_AllPara(int direction, int copy)
         IniFile file(text.value_or(std::string()));
         return transfer(direction, file, *model) ? 1 : 0;
     }
-    IniFile file(std::string_view{});
-    if (!transfer(direction, file, *model) || !file.allWritesTaken())
+    const std::optional<std::string> text = parameterText();
+    if (!text)
         return 0;
     CUtil::ClearReadOnlyAttribute(files, path);
-    return ParameterFileCodec::EncodeParameterFile(files, file.bytes(), path) ? 1 : 0;
+    return ParameterFileCodec::EncodeParameterFile(files, *text, path) ? 1 : 0;
+}
+
+std::optional<std::string> MainParaCore::parameterText()
+{
+    const ModelDescriptor* model = ModelCatalogue::find(m_listEntry);
+    IniFile file(std::string_view{});
+    if (!model || !transfer(kWrite, file, *model) || !file.allWritesTaken())
+        return std::nullopt;
+    return file.bytes();
+}
+
+void MainParaCore::readParameterText(std::string_view text)
+{
+    if (const ModelDescriptor* model = ModelCatalogue::find(m_listEntry)) {
+        IniFile file(text);
+        transfer(kRead, file, *model);
+    }
 }
 
 bool MainParaCore::transfer(int direction, IniFile& file, const ModelDescriptor& model)

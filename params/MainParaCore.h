@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -123,6 +124,13 @@ public:
 
     /// Set when an operation failed in a way that closes the main dialog.
     [[nodiscard]] bool closeRequested() const { return m_closeRequested; }
+
+    /// The parameter text the records make for the model, as a save writes
+    /// it (the clock stamped while the set-clock flag is set); nothing when
+    /// a value holds a line break.
+    [[nodiscard]] std::optional<std::string> parameterText();
+    /// Takes a parameter text (of any model of the same layout) into the records.
+    void readParameterText(std::string_view text);
 
     /// Deletes plain-text leftovers of an encoded file in the folder of
     /// the drive `root` ("E:\") and in the backup folder.

@@ -257,3 +257,21 @@ std::string IniDocument::bytes() const
     }
     return out;
 }
+
+void IniDocument::forEachKey(
+    const std::function<void(std::string_view section, std::string_view key, std::string_view value)>& visit) const
+{
+    for (std::size_t b = 0; b < m_blocks.size(); ++b) {
+        const Block& block = m_blocks[b];
+        // Lines before the first header belong to no section; a repeated
+        // section is not searched.
+        const auto section = block.lines.empty() ? std::nullopt : headerName(block.lines.front().text);
+        if (!section || m_sections.find(*section)->second != b)
+            continue;
+        for (std::size_t i = 1; i < block.lines.size(); ++i) {
+            const std::string_view text = block.lines[i].text;
+            if (const auto name = keyName(text))
+                visit(*section, *name, stripQuotes(trimmed(text.substr(text.find('=') + 1))));
+        }
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,11 @@ public:
                                            std::size_t bufferSize) const;
 
     [[nodiscard]] bool hasSection(std::string_view section) const;
+
+    /// Every key line in file order with its section (the first section of
+    /// a name only, as reads see it) and its value as read returns it.
+    void forEachKey(const std::function<void(std::string_view section, std::string_view key,
+                                             std::string_view value)>& visit) const;
     [[nodiscard]] std::string bytes() const;
 
 private:
