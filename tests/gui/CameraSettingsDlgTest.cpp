@@ -10,6 +10,7 @@
 #include "params/MainParaCore.h"
 #include "platform/DialogControls.h"
 
+#include "CameraDialogFixture.h"
 #include "GuiTestSupport.h"
 
 #include <QCheckBox>
@@ -29,57 +30,14 @@ namespace {
 namespace Ctl = CameraCtl;
 using K = CameraKey;
 
-class CameraSettingsDlgTest : public testing::Test
+class CameraSettingsDlgTest : public CameraDialogFixture
 {
 protected:
-    CameraSettingsDlgTest() : clock({2025, 6, 1, 8, 30, 0})
-    {
-        drives.addDrive('C');
-        drives.addDrive('E');
-        context.emplace(drives.map(), RegistryStore((drives.base() / "registry").string()), messages, clock);
-    }
-
-    /// The model's defaults with the given changes, as the main dialog holds them.
-    CameraSettings& record(const char* model)
-    {
-        applyCameraDefaults(*ModelCatalogue::find(model), settings());
-        return settings();
-    }
-    CameraSettings& settings() { return context->records().cameraSettings; }
-
     template <typename Dialog>
     std::unique_ptr<Dialog> open(const char* model)
     {
         return std::make_unique<Dialog>(*context, model);
     }
-
-    static QComboBox* combo(QWidget* d, int id) { return control<QComboBox>(d, id); }
-    static QAbstractButton* button(QWidget* d, int id) { return control<QAbstractButton>(d, id); }
-    /// What the user does: picks an item from the drop-down.
-    static void choose(QWidget* d, int id, int position)
-    {
-        QComboBox* list = combo(d, id);
-        list->setCurrentIndex(position);
-        Q_EMIT list->activated(position);
-    }
-    /// OK, answering the save question with OK.
-    static void confirm(QWidget* d) { button(d, 1)->click(); }
-
-    /// SAVE of the main dialog for the model, to the card in E:; the file's bytes.
-    std::string saveToCard(const char* model)
-    {
-        MainParaCore core(*context, model);
-        core.Mng_CurModSaveInfoSet();
-        core.setSaveTarget("E:\\" + core.fileTexts().relativeCardPath);
-        core.Mng_AllPara(MainParaCore::kWrite, MainParaCore::kBackupCopy);
-        EXPECT_EQ(core.Mng_AllPara(MainParaCore::kWrite, MainParaCore::kCardFile), 1);
-        return TestDrives::readText(drives.native('E', "GSM/" + core.fileTexts().fileName));
-    }
-
-    TestDrives drives;
-    RecordingMessageService messages;
-    FixedClock clock;
-    std::optional<AppContext> context;
 };
 
 TEST_F(CameraSettingsDlgTest, OkAsksStoresAndReports)

@@ -1,3 +1,4 @@
+#include "CameraDialogFixture.h"
 #include "TestDrives.h"
 #include "app/AppContext.h"
 #include "camera/CKRT_CamParaGroup1Dlg.h"
@@ -23,31 +24,9 @@ namespace {
 namespace Ctl = CameraCtl;
 using K = CameraKey;
 
-class CompactCameraDlgTest : public testing::Test
+class CompactCameraDlgTest : public CameraDialogFixture
 {
 protected:
-    CompactCameraDlgTest() : clock({2025, 6, 1, 8, 30, 0})
-    {
-        drives.addDrive('C');
-        drives.addDrive('E');
-        context.emplace(drives.map(), RegistryStore((drives.base() / "registry").string()), messages, clock);
-    }
-
-    CameraSettings& record(const char* model)
-    {
-        applyCameraDefaults(*ModelCatalogue::find(model), settings());
-        return settings();
-    }
-    CameraSettings& settings() { return context->records().cameraSettings; }
-
-    static QComboBox* combo(QWidget* d, int id) { return control<QComboBox>(d, id); }
-    static QAbstractButton* button(QWidget* d, int id) { return control<QAbstractButton>(d, id); }
-    static void choose(QWidget* d, int id, int position)
-    {
-        combo(d, id)->setCurrentIndex(position);
-        Q_EMIT combo(d, id)->activated(position);
-    }
-    static void confirm(QWidget* d) { button(d, 1)->click(); }
     static std::vector<std::string> items(QComboBox* list)
     {
         std::vector<std::string> out;
@@ -55,21 +34,6 @@ protected:
             out.push_back(list->itemText(i).toStdString());
         return out;
     }
-
-    std::string saveToCard(const char* model)
-    {
-        MainParaCore core(*context, model);
-        core.Mng_CurModSaveInfoSet();
-        core.setSaveTarget("E:\\" + core.fileTexts().relativeCardPath);
-        core.Mng_AllPara(MainParaCore::kWrite, MainParaCore::kBackupCopy);
-        EXPECT_EQ(core.Mng_AllPara(MainParaCore::kWrite, MainParaCore::kCardFile), 1);
-        return TestDrives::readText(drives.native('E', "GSM/" + core.fileTexts().fileName));
-    }
-
-    TestDrives drives;
-    RecordingMessageService messages;
-    FixedClock clock;
-    std::optional<AppContext> context;
 };
 
 TEST_F(CompactCameraDlgTest, Tq240CallIsSendToThree)
