@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg
   xvfb xauth imagemagick
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
