@@ -8,35 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-package
 
 # What building the programs and the package needs; the test-only packages
-# stay with scripts/setup.sh. dpkg-dev brings dpkg-shlibdeps, which CPack
-# runs to name the libraries the programs link.
-packages=(
-  cmake g++ make
-  qt6-base-dev qt6-svg-dev
-  ffmpeg
-  dpkg-dev
-)
-
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if ! command -v apt-get >/dev/null 2>&1; then
-    echo "package: these packages are missing and there is no apt-get to install them: ${missing[*]}" >&2
-    exit 1
-  fi
-  as_root=()
-  if [ "$(id -u)" -ne 0 ]; then
-    as_root=(sudo)
-  fi
-  echo "package: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-fi
+# stay with the full list of setup.sh. dpkg-dev brings dpkg-shlibdeps, which
+# CPack runs to name the libraries the programs link.
+bash "$root/scripts/setup.sh" cmake g++ make qt6-base-dev qt6-svg-dev ffmpeg dpkg-dev
 
 # Compiled as Debian compiles its own packages: dpkg-buildflags gives -O2 and
 # the hardening flags. Release's own -O3 is left out; it gains nothing here,
