@@ -31,15 +31,6 @@ std::string_view withoutQuotePair(std::string_view value)
     return value;
 }
 
-std::string withoutUnterminatedHeader(std::string_view input)
-{
-    const std::vector<TextLine> lines = splitLines(input);
-    if (lines.empty() || !lines.back().end.empty())
-        return std::string(input);
-    const std::string_view last = trimmed(lines.back().text);
-    return last.empty() || last.front() != '[' ? std::string(input) : std::string(input) + "\r\n";
-}
-
 std::string shown(std::string_view bytes)
 {
     constexpr std::size_t kMaxShown = 300;

@@ -21,15 +21,6 @@ struct TextLine
 /// characters, as a read does after trimming.
 [[nodiscard]] std::string_view withoutQuotePair(std::string_view value);
 
-/// Known engine fault, reported and not yet mended: a last line without a
-/// line break is never taken as a section header, so a write into that
-/// section adds a second header of the same name, and a key added to the
-/// section before it lands below that line. Until it is mended the targets
-/// end such a line with CR LF before they use the input, so the fuzzers go
-/// on looking for other faults. Remove this once the engine reads the line
-/// as a header.
-[[nodiscard]] std::string withoutUnterminatedHeader(std::string_view input);
-
 /// Bytes for a finding's message: printable ASCII as it is, the rest as
 /// \xNN, cut after a few hundred bytes.
 [[nodiscard]] std::string shown(std::string_view bytes);

@@ -40,6 +40,13 @@ std::string_view stripQuotes(std::string_view value)
     return value;
 }
 
+// The private-profile functions hand over a C string: a value ends at a NUL
+// byte, so none reaches the records (where a later write would refuse it).
+std::string_view untilNul(std::string_view value)
+{
+    return value.substr(0, value.find('\0'));
+}
+
 bool breaksLines(std::string_view text)
 {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
@@ -89,7 +96,11 @@ IniDocument::IniDocument(std::string_view bytes)
     while (!rest.empty()) {
         const size_t brk = lineBreak(rest);
         if (brk == std::string_view::npos) {
-            addLine({rest, {}});
+            // The last line may be a header too, with or without a line end.
+            if (headerName(rest))
+                startBlock({rest, {}});
+            else
+                addLine({rest, {}});
             break;
         }
         const size_t endLength = rest.compare(brk, 2, kCrLf) == 0 ? 2 : 1;
@@ -153,7 +164,7 @@ std::string IniDocument::read(std::string_view section, std::string_view key, st
     if (const Block* block = findBlock(section)) {
         if (const auto it = block->keys.find(trimmed(key)); it != block->keys.end()) {
             const std::string_view text = block->lines[it->second].text;
-            value = stripQuotes(trimmed(text.substr(text.find('=') + 1)));
+            value = stripQuotes(trimmed(untilNul(text.substr(text.find('=') + 1))));
             found = true;
         }
     }
@@ -196,7 +207,7 @@ std::string IniDocument::readVerbatim(std::string_view section, std::string_view
     if (it == block->keys.end())
         return {};
     const std::string_view text = block->lines[it->second].text;
-    return std::string(leadingBytes(text.substr(text.find('=') + 1), bufferSize - 1));
+    return std::string(leadingBytes(untilNul(text.substr(text.find('=') + 1)), bufferSize - 1));
 }
 
 bool IniDocument::writeLine(std::string_view section, std::string_view key, std::string_view value, bool verbatim)

@@ -217,4 +217,25 @@ TEST(IniDocumentRead, ACutNeverSplitsACharacter)
     EXPECT_EQ(doc.read("S", "Latin", "", 5), "Jos\xE9") << "bytes of another code page are cut as they are";
 }
 
+// A card file whose last line is a header without a line end: the section
+// is found, and writes go into it rather than into a second one.
+TEST(IniDocumentLineEnds, AnUnterminatedLastHeaderIsASection)
+{
+    IniDocument doc("[A]\r\nx=1\r\n[B]");
+    EXPECT_TRUE(doc.hasSection("B"));
+    ASSERT_TRUE(doc.write("B", "k", "v"));
+    ASSERT_TRUE(doc.write("A", "y", "2"));
+    EXPECT_EQ(doc.bytes(), "[A]\r\nx=1\r\ny=2\r\n[B]\r\nk=v\r\n");
+}
+
+// A value with a NUL byte reads as the text before it, as the C-string
+// reads of the private-profile functions do; writing it back then works.
+TEST(IniDocumentRead, AValueEndsAtANulByte)
+{
+    IniDocument doc(std::string("[S]\r\nK=ab\0cd\r\nL=1\r\n", 20));
+    EXPECT_EQ(doc.read("S", "K", "", 64), "ab");
+    EXPECT_EQ(doc.read("S", "L", "", 64), "1");
+    EXPECT_TRUE(doc.write("S", "K", doc.read("S", "K", "", 64)));
+}
+
 } // namespace
