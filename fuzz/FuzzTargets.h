@@ -13,12 +13,13 @@ using FuzzFindings = std::vector<std::string>;
 /// replay in the test suite call the same code with the same bytes.
 ///
 /// The INI engine: the input is a parameter file. It is parsed and put back
-/// byte for byte, every key it holds is read at many buffer sizes, and keys
-/// named after its own sections, keys and values are written. Every write
-/// must read back as the private-profile rules say, a repeated write must
-/// change nothing, only the written line may change, the other keys must
-/// read as before, and the document must read the same after a fresh parse
-/// of its bytes.
+/// byte for byte, every key it holds is read at many buffer sizes (trimmed
+/// and verbatim) and must be listed by the key listing as a read gives it,
+/// and keys named after its own sections, keys and values are written in
+/// both forms. Every write must read back as the private-profile rules say,
+/// a repeated write must change nothing, only the written line may change,
+/// the other keys must read as before, and the document must read the same
+/// after a fresh parse of its bytes.
 [[nodiscard]] FuzzFindings fuzzIniEngine(const std::uint8_t* data, std::size_t size);
 
 /// The load path: the input is the card file E:\GSM\<model file> on test
