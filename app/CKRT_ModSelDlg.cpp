@@ -1,8 +1,8 @@
 #include "app/CKRT_ModSelDlg.h"
 
-#include "app/AppContext.h"
-#include "models/ModelCatalogue.h"
 #include "app/RememberedChoice.h"
+#include "context/AppContext.h"
+#include "models/ModelCatalogue.h"
 #include "platform/Debug.h"
 #include "platform/DialogText.h"
 #include "platform/Pictures.h"

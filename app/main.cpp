@@ -1,5 +1,5 @@
-#include "app/AppContext.h"
 #include "app/CKRT_ModSelDlg.h"
+#include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
 #include "params/CKRT_MainParaDlg.h"
 #include "params/CKRT_MainParaEncryptDlg.h"

@@ -1,6 +1,6 @@
 #include "audio/ConversionTool.h"
 
-#include "camera/CUtil.h"
+#include "platform/CUtil.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 

@@ -1,9 +1,8 @@
 #include "audio/GameCallAudio.h"
 
-#include "app/AppContext.h"
 #include "audio/ConversionTool.h"
-#include "camera/CUtil.h"
-#include "params/MainParaCore.h"
+#include "context/AppContext.h"
+#include "platform/CUtil.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -26,12 +25,6 @@ constexpr std::uintmax_t kWavHeaderSize = 44;
 GameCallAudio::GameCallAudio(AppContext& context, ConversionTool& tool)
     : m_context(context), m_tool(tool), m_runner([](ConversionJob& job) { return job.wait(); })
 {
-}
-
-void GameCallAudio::attach(MainParaCore& core)
-{
-    core.setGameCallAudioHooks({[this] { m_tool.startStaging(); }, [this] { m_tool.cleanUp(); },
-                                [this, &core] { PlaceGameCallAudio(core.saveTarget()); }});
 }
 
 int GameCallAudio::PlaceGameCallAudio(const std::string& targetPath)

@@ -7,7 +7,6 @@
 
 class AppContext;
 class ConversionTool;
-class MainParaCore;
 
 /// The game-call sound of a SAVE: the card's picture folder prepared, the
 /// way cleared for "ADUI0001.WAV", and the chosen sound converted into it.
@@ -22,8 +21,8 @@ public:
 
     void setConversionRunner(ConversionRunner runner) { m_runner = std::move(runner); }
 
-    /// Gives the main dialog's core its staging, clean-up and placement.
-    void attach(MainParaCore& core);
+    /// The staging that conversions wait for.
+    [[nodiscard]] ConversionTool& tool() { return m_tool; }
 
     /// Places the chosen sound on the drive of `targetPath` (the parameter
     /// file's save target). Nonzero for success.

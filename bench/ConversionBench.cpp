@@ -2,10 +2,10 @@
 // side with the same FFmpeg command run directly, and the staging of the
 // conversion program.
 #include "BenchDrives.h"
-#include "app/AppContext.h"
 #include "audio/ConversionJob.h"
 #include "audio/ConversionTool.h"
 #include "audio/GameCallAudio.h"
+#include "context/AppContext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // load; save = every write of a save and the bytes of the new file. Also the
 // whole file round trip, from disk and back, of a file at the size limit.
 #include "BenchDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "params/MainParaCore.h"
 #include "platform/FileSystem.h"
 #include "platform/IniDocument.h"

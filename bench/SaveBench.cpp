@@ -1,7 +1,7 @@
 // A full SAVE of one parameter set (backup copy, then card file) into a
 // temporary folder, reporting how many times each save replaces a file.
 #include "BenchDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "params/MainParaCore.h"
 #include "platform/IniFile.h"
 

@@ -1,6 +1,6 @@
 #include "camera/CameraDefaults.h"
 
-#include "camera/CameraSettings.h"
+#include "context/CameraSettings.h"
 
 #include <algorithm>
 #include <string_view>

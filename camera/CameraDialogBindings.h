@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/CameraLayoutKeys.h"
+#include "models/CameraLayoutKeys.h"
 
 #include <optional>
 #include <span>

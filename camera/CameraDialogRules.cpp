@@ -1,7 +1,7 @@
 #include "camera/CameraDialogRules.h"
 
-#include "camera/CUtil.h"
-#include "camera/CameraSettings.h"
+#include "context/CameraSettings.h"
+#include "platform/CUtil.h"
 #include "platform/MessageService.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "camera/CameraSettingsDialog.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "models/CameraDialogLists.h"
 #include "models/ModelCatalogue.h"
 #include "network/CKRT_FtpSettingDlg.h"
@@ -404,7 +404,7 @@ void CameraSettingsDialog::sendToClicked(int ctrlId)
     for (const int id : m_shape.sendToRadios)
         button(id)->setChecked(id == ctrlId);
     if (ctrlId == m_shape.ftpRadio) {
-        CKRT_FtpSettingDlg ftp(m_context, this);
+        CKRT_FtpSettingDlg ftp(m_context.records().ftpParameters, m_context.messages(), this);
         ftp.exec();
     }
 }

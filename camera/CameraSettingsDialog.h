@@ -2,9 +2,9 @@
 
 #include "camera/CameraDialogBindings.h"
 #include "camera/CameraDialogRules.h"
-#include "camera/CameraLayoutKeys.h"
 #include "camera/WorkDaySelection.h"
 #include "models/CameraDialogVariants.h"
+#include "models/CameraLayoutKeys.h"
 
 #include <QDialog>
 #include <QString>

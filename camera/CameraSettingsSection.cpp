@@ -1,7 +1,7 @@
 #include "camera/CameraSettingsSection.h"
 
-#include "camera/CUtil.h"
-#include "camera/CameraSettings.h"
+#include "context/CameraSettings.h"
+#include "platform/CUtil.h"
 #include "platform/IniFile.h"
 
 #include <charconv>

@@ -2,7 +2,7 @@
 #include "fuzz/FuzzText.h"
 
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
 #include "params/MainParaCore.h"
 #include "platform/IniDocument.h"

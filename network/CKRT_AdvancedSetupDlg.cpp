@@ -1,13 +1,13 @@
 #include "network/CKRT_AdvancedSetupDlg.h"
 
-#include "app/AppContext.h"
 #include "platform/DialogText.h"
 #include "platform/LineEditText.h"
+#include "platform/MessageService.h"
 
 #include "ui_CKRT_AdvancedSetupDlg.h"
 
-CKRT_AdvancedSetupDlg::CKRT_AdvancedSetupDlg(AppContext& context, int option, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_AdvancedSetupDlg>()), m_context(context),
+CKRT_AdvancedSetupDlg::CKRT_AdvancedSetupDlg(MessageService& messages, int option, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_AdvancedSetupDlg>()), m_messages(messages),
       m_option(option >= 1 && option <= 3 ? static_cast<SmtpSecurity>(option) : SmtpSecurity::None)
 {
     m_ui->setupUi(this);
@@ -59,7 +59,7 @@ void CKRT_AdvancedSetupDlg::onOk()
         else if (m_ui->tls12Radio->isChecked())
             chosen = SmtpSecurity::TlsV12;
         else {
-            m_context.messages().warning("Please select a encryption way before saving !");
+            m_messages.warning("Please select a encryption way before saving !");
             return;
         }
     }

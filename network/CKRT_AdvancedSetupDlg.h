@@ -1,12 +1,12 @@
 #pragma once
 
-#include "network/NetworkParameters.h"
+#include "context/NetworkParameters.h"
 
 #include <QDialog>
 
 #include <memory>
 
-class AppContext;
+class MessageService;
 class QRadioButton;
 
 namespace Ui {
@@ -21,7 +21,7 @@ class CKRT_AdvancedSetupDlg : public QDialog
 
 public:
     /// `option` is the security option in force; outside 0..3 counts as none.
-    CKRT_AdvancedSetupDlg(AppContext& context, int option, QWidget* parent = nullptr);
+    CKRT_AdvancedSetupDlg(MessageService& messages, int option, QWidget* parent = nullptr);
     ~CKRT_AdvancedSetupDlg() override;
 
     /// The chosen option after OK; the given one otherwise.
@@ -34,6 +34,6 @@ private:
     void setRadios(QRadioButton* selected, bool enabled);
 
     std::unique_ptr<Ui::CKRT_AdvancedSetupDlg> m_ui;
-    AppContext& m_context;
+    MessageService& m_messages;
     SmtpSecurity m_option;
 };

@@ -1,14 +1,15 @@
 #include "network/CKRT_FtpSettingDlg.h"
 
-#include "app/AppContext.h"
+#include "context/FtpParameters.h"
 #include "network/NetworkDialogRules.h"
 #include "platform/DialogText.h"
 #include "platform/LineEditText.h"
+#include "platform/MessageService.h"
 
 #include "ui_CKRT_FtpSettingDlg.h"
 
-CKRT_FtpSettingDlg::CKRT_FtpSettingDlg(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_FtpSettingDlg>()), m_context(context)
+CKRT_FtpSettingDlg::CKRT_FtpSettingDlg(FtpParameters& record, MessageService& messages, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CKRT_FtpSettingDlg>()), m_record(record), m_messages(messages)
 {
     m_ui->setupUi(this);
     LineEditText::makeSingleLine(this);
@@ -17,7 +18,7 @@ CKRT_FtpSettingDlg::CKRT_FtpSettingDlg(AppContext& context, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &CKRT_FtpSettingDlg::onOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    const FtpParameters& ftp = m_context.records().ftpParameters;
+    const FtpParameters& ftp = m_record;
     for (std::size_t field = 0; field < FtpParameters::FieldCount; ++field)
         LineEditText::setBytes(edit(field), ftp.fields[field]);
 }
@@ -37,13 +38,13 @@ void CKRT_FtpSettingDlg::onOk()
         typed.fields[field] = LineEditText::bytes(edit(field));
 
     if (const auto empty = NetworkDialogRules::firstEmptyFtpField(typed)) {
-        m_context.messages().warning("Before saving , you must complete the 4 items in FTP setting !");
+        m_messages.warning("Before saving , you must complete the 4 items in FTP setting !");
         edit(*empty)->setFocus();
         return;
     }
-    if (m_context.messages().question("Save all Internet parameters ?") != MessageAnswer::Ok)
+    if (m_messages.question("Save all Internet parameters ?") != MessageAnswer::Ok)
         return;
-    m_context.records().ftpParameters = NetworkDialogRules::storedFtpFields(typed);
-    m_context.messages().information("OK,Internet Parameters saved success !");
+    m_record = NetworkDialogRules::storedFtpFields(typed);
+    m_messages.information("OK,Internet Parameters saved success !");
     accept();
 }

@@ -4,7 +4,8 @@
 
 #include <memory>
 
-class AppContext;
+class MessageService;
+struct FtpParameters;
 class QLineEdit;
 
 namespace Ui {
@@ -18,7 +19,7 @@ class CKRT_FtpSettingDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit CKRT_FtpSettingDlg(AppContext& context, QWidget* parent = nullptr);
+    CKRT_FtpSettingDlg(FtpParameters& record, MessageService& messages, QWidget* parent = nullptr);
     ~CKRT_FtpSettingDlg() override;
 
 private:
@@ -26,5 +27,6 @@ private:
     [[nodiscard]] QLineEdit* edit(std::size_t field) const;
 
     std::unique_ptr<Ui::CKRT_FtpSettingDlg> m_ui;
-    AppContext& m_context;
+    FtpParameters& m_record;
+    MessageService& m_messages;
 };

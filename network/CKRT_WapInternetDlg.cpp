@@ -1,10 +1,10 @@
 #include "network/CKRT_WapInternetDlg.h"
 
-#include "app/AppContext.h"
-#include "camera/CUtil.h"
+#include "context/AppContext.h"
 #include "network/CKRT_AdvancedSetupDlg.h"
 #include "network/NetworkDialogRules.h"
 #include "network/SmtpProviders.h"
+#include "platform/CUtil.h"
 #include "platform/DialogText.h"
 #include "platform/LineEditText.h"
 
@@ -205,7 +205,7 @@ void CKRT_WapInternetDlg::onOk()
 
 void CKRT_WapInternetDlg::openAdvanced()
 {
-    CKRT_AdvancedSetupDlg advanced(m_context, m_security, this);
+    CKRT_AdvancedSetupDlg advanced(m_context.messages(), m_security, this);
     if (advanced.exec() != QDialog::Accepted)
         return;
     m_security = static_cast<int>(advanced.option());

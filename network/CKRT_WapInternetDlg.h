@@ -1,7 +1,7 @@
 #pragma once
 
+#include "context/NetworkParameters.h"
 #include "network/NetworkDialogRules.h"
-#include "network/NetworkParameters.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "network/NetworkDialogRules.h"
 
-#include "camera/CUtil.h"
 #include "network/SmtpProviders.h"
+#include "platform/CUtil.h"
 
 #include <charconv>
 

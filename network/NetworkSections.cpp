@@ -1,6 +1,6 @@
 #include "network/NetworkSections.h"
 
-#include "camera/CUtil.h"
+#include "platform/CUtil.h"
 #include "platform/IniFile.h"
 
 #include <array>

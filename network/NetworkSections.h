@@ -1,7 +1,7 @@
 #pragma once
 
-#include "network/FtpParameters.h"
-#include "network/NetworkParameters.h"
+#include "context/FtpParameters.h"
+#include "context/NetworkParameters.h"
 
 class IniFile;
 

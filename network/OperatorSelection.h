@@ -1,6 +1,6 @@
 #pragma once
 
-#include "network/NetworkParameters.h"
+#include "context/NetworkParameters.h"
 
 #include <functional>
 #include <string>

@@ -1,13 +1,13 @@
 #include "params/CKRT_MainParaDlg.h"
 
-#include "app/AppContext.h"
-#include "models/ModelCatalogue.h"
 #include "audio/ConversionProgress.h"
 #include "camera/CKRT_CamPara4GDlg.h"
 #include "camera/CKRT_CamParaGroup1Dlg.h"
 #include "camera/CKRT_CamParaRV718WDlg.h"
 #include "camera/CKRT_CamParaRV720QDlg.h"
 #include "camera/CKRT_CamParaTQ240Dlg.h"
+#include "context/AppContext.h"
+#include "models/ModelCatalogue.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "params/CKRT_AboutDlg.h"
 #include "platform/DialogControls.h"
@@ -77,7 +77,7 @@ CKRT_MainParaDlg::CKRT_MainParaDlg(AppContext& context, const std::string& listE
       m_gameCallAudio(context, m_conversionTool)
 {
     m_ui->setupUi(this);
-    m_gameCallAudio.attach(m_core);
+    m_core.attachGameCallAudio(m_gameCallAudio);
     m_gameCallAudio.setConversionRunner([this](ConversionJob& job) { return runWithProgress(this, job); });
     m_stagingReports.setInterval(200);
     connect(&m_stagingReports, &QTimer::timeout, this, [this] {

@@ -1,12 +1,14 @@
 #include "params/MainParaCore.h"
 
-#include "app/AppContext.h"
-#include "camera/CUtil.h"
+#include "audio/ConversionTool.h"
+#include "audio/GameCallAudio.h"
 #include "camera/CameraDefaults.h"
 #include "camera/CameraSettingsSection.h"
+#include "context/AppContext.h"
 #include "network/NetworkSections.h"
 #include "params/ParameterFileCodec.h"
 #include "params/TargetDisks.h"
+#include "platform/CUtil.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -295,6 +297,12 @@ bool MainParaCore::receiveEmailTiedToSender() const
 {
     return m_customer[kReceiveEmail1] ==
            m_context.records().networkParameters.fields[NetworkParameters::SendEmailAddr];
+}
+
+void MainParaCore::attachGameCallAudio(GameCallAudio& audio)
+{
+    setGameCallAudioHooks({[&audio] { audio.tool().startStaging(); }, [&audio] { audio.tool().cleanUp(); },
+                           [this, &audio] { audio.PlaceGameCallAudio(saveTarget()); }});
 }
 
 int MainParaCore::Mng_GameCallAudio(int mode)

@@ -10,6 +10,7 @@
 #include <string_view>
 
 class AppContext;
+class GameCallAudio;
 class IniFile;
 
 /// The texts a main dialog keeps for its model's parameter file.
@@ -103,6 +104,9 @@ public:
     [[nodiscard]] bool receiveEmailTiedToSender() const;
 
     void setGameCallAudioHooks(GameCallAudioHooks hooks) { m_audio = std::move(hooks); }
+    /// Wires the game-call sound in: its staging, clean-up and placement on
+    /// the save target.
+    void attachGameCallAudio(GameCallAudio& audio);
     int Mng_GameCallAudio(int mode);
 
     /// The eight values of "Receive number and receive email", in file order

@@ -1,8 +1,8 @@
 #include "params/TargetDisks.h"
 
-#include "app/AppContext.h"
-#include "camera/CUtil.h"
+#include "context/AppContext.h"
 #include "params/MainParaCore.h"
+#include "platform/CUtil.h"
 
 namespace TargetDisks {
 

@@ -1,8 +1,8 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
 #include "audio/ConversionTool.h"
 #include "audio/GameCallAudio.h"
 #include "camera/CameraDefaults.h"
+#include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
 #include "params/MainParaCore.h"
 
@@ -238,7 +238,7 @@ TEST_F(GameCallAudioTest, SaveOfAModelWithoutGameCallNeverTouchesDcim)
     for (const Case& c : cases) {
         fs::remove_all(drives.native('E', "DCIM"));
         MainParaCore core(*context, c.model);
-        audio->attach(core);
+        core.attachGameCallAudio(*audio);
         ASSERT_EQ(core.Mng_CurModSaveInfoSet(), 1);
         core.setSaveTarget("E:\\" + core.fileTexts().relativeCardPath);
         applyCameraDefaults(*ModelCatalogue::find(c.model), context->records().cameraSettings);

@@ -1,6 +1,6 @@
 #include "camera/CameraDefaults.h"
+#include "context/CameraSettings.h"
 #include "models/ModelCatalogue.h"
-#include "camera/CameraSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "camera/CameraDialogRules.h"
-#include "camera/CameraSettings.h"
+#include "context/CameraSettings.h"
 #include "platform/MessageService.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "camera/CameraSettingsSection.h"
 #include "TestDrives.h"
-#include "models/ModelCatalogue.h"
 #include "camera/CameraDefaults.h"
-#include "camera/CameraSettings.h"
+#include "context/CameraSettings.h"
+#include "models/ModelCatalogue.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 

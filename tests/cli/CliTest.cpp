@@ -1,6 +1,6 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
 #include "cli/CliApp.h"
+#include "context/AppContext.h"
 #include "params/MainParaCore.h"
 #include "params/ParameterFileCodec.h"
 #include "platform/IniDocument.h"

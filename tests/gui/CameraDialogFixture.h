@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TestDrives.h"
-#include "app/AppContext.h"
 #include "camera/CameraDefaults.h"
+#include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
 #include "params/MainParaCore.h"
 #include "platform/DialogControls.h"

@@ -1,5 +1,5 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "network/CKRT_FtpSettingDlg.h"
 #include "platform/DialogControls.h"
 
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(FtpSettingDlgTest, ShowsTheRecord)
 {
-    CKRT_FtpSettingDlg dlg(context);
+    CKRT_FtpSettingDlg dlg(ftp(), messages);
     EXPECT_EQ(dlg.windowTitle(), "FTP Setting");
     EXPECT_EQ(edit(dlg, 1079)->text(), "ftp.example.org");
     EXPECT_EQ(edit(dlg, 1081)->text(), "21");
@@ -59,7 +59,7 @@ TEST_F(FtpSettingDlgTest, RefusesEmptyOrBlankFieldsFocusingTheFirstInOrder)
     };
     const FtpParameters before = ftp();
     for (const Case& c : cases) {
-        CKRT_FtpSettingDlg dlg(context);
+        CKRT_FtpSettingDlg dlg(ftp(), messages);
         for (int id : c.blanked)
             edit(dlg, id)->setText(id == 1081 ? "" : " \t ");
         messages.clear();
@@ -75,7 +75,7 @@ TEST_F(FtpSettingDlgTest, RefusesEmptyOrBlankFieldsFocusingTheFirstInOrder)
 
 TEST_F(FtpSettingDlgTest, SavesTrimmedAndCutTo100AfterTheQuestion)
 {
-    CKRT_FtpSettingDlg dlg(context);
+    CKRT_FtpSettingDlg dlg(ftp(), messages);
     edit(dlg, 1079)->setText(QString(120, 's'));
     edit(dlg, 1082)->setText("  new pw  ");
 
@@ -97,7 +97,7 @@ TEST_F(FtpSettingDlgTest, SavesTrimmedAndCutTo100AfterTheQuestion)
 TEST_F(FtpSettingDlgTest, UntouchedFieldsKeepTheirBytesEditedOnesTakeTheText)
 {
     ftp() = FtpParameters{{"ftp.caf\xE9.example", "21", "\xC4\xE3\xBA\xC3", "pw\xE9"}};
-    CKRT_FtpSettingDlg dlg(context);
+    CKRT_FtpSettingDlg dlg(ftp(), messages);
     edit(dlg, 1080)->setText(QStringLiteral("caf\u00e9"));
     click(dlg, 1);
     ASSERT_EQ(dlg.result(), QDialog::Accepted);
@@ -106,7 +106,7 @@ TEST_F(FtpSettingDlgTest, UntouchedFieldsKeepTheirBytesEditedOnesTakeTheText)
 
 TEST_F(FtpSettingDlgTest, PastedLineBreaksAreDropped)
 {
-    CKRT_FtpSettingDlg dlg(context);
+    CKRT_FtpSettingDlg dlg(ftp(), messages);
     dlg.show();
     pasteInto(edit(dlg, 1079), QStringLiteral("ftp.example.org\r\n[Camera Setting]\r\nx=1"));
     pasteInto(edit(dlg, 1082), QStringLiteral("secret\n"));
@@ -119,7 +119,7 @@ TEST_F(FtpSettingDlgTest, PastedLineBreaksAreDropped)
 TEST_F(FtpSettingDlgTest, CancelLeavesTheRecord)
 {
     const FtpParameters before = ftp();
-    CKRT_FtpSettingDlg dlg(context);
+    CKRT_FtpSettingDlg dlg(ftp(), messages);
     edit(dlg, 1079)->setText("changed");
     edit(dlg, 1082)->setText("");
     click(dlg, 2);

@@ -1,7 +1,7 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
 #include "audio/ConversionTool.h"
 #include "camera/CameraSettingsDialog.h"
+#include "context/AppContext.h"
 #include "models/CameraDialogVariants.h"
 #include "params/CKRT_MainParaDlg.h"
 #include "platform/DialogControls.h"

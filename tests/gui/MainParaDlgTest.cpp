@@ -1,5 +1,5 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "params/CKRT_AboutDlg.h"
 #include "params/CKRT_MainParaDlg.h"
 #include "platform/DialogControls.h"

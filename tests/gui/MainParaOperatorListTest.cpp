@@ -1,5 +1,5 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "network/OperatorDatabase.h"
 #include "params/CKRT_MainParaDlg.h"

@@ -1,8 +1,8 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
 #include "app/CKRT_ModSelDlg.h"
-#include "models/ModelCatalogue.h"
 #include "app/RememberedChoice.h"
+#include "context/AppContext.h"
+#include "models/ModelCatalogue.h"
 #include "platform/DialogControls.h"
 
 #include "GuiTestSupport.h"

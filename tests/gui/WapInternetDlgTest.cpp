@@ -1,5 +1,5 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "network/CKRT_AdvancedSetupDlg.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "network/Ipv4AddressEdit.h"
@@ -495,7 +495,7 @@ class AdvancedSetupDlgTest : public WapInternetDlgTest
 
 TEST_F(AdvancedSetupDlgTest, RadiosFollowTheCheckBox)
 {
-    CKRT_AdvancedSetupDlg dlg(context, 7);
+    CKRT_AdvancedSetupDlg dlg(messages, 7);
     auto* box = control<QCheckBox>(&dlg, 1001);
     auto* ssl = control<QRadioButton>(&dlg, 1056);
     auto* tls = control<QRadioButton>(&dlg, 1057);
@@ -524,7 +524,7 @@ TEST_F(AdvancedSetupDlgTest, RadiosFollowTheCheckBox)
 
 TEST_F(AdvancedSetupDlgTest, TickedBoxWithoutRadioIsRefused)
 {
-    CKRT_AdvancedSetupDlg dlg(context, 0);
+    CKRT_AdvancedSetupDlg dlg(messages, 0);
     control<QCheckBox>(&dlg, 1001)->click();
     control<QPushButton>(&dlg, 1)->click();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please select a encryption way before saving !"});
@@ -539,7 +539,7 @@ TEST_F(AdvancedSetupDlgTest, TickedBoxWithoutRadioIsRefused)
 
 TEST_F(AdvancedSetupDlgTest, CancelKeepsTheOption)
 {
-    CKRT_AdvancedSetupDlg dlg(context, 2);
+    CKRT_AdvancedSetupDlg dlg(messages, 2);
     control<QCheckBox>(&dlg, 1001)->click();
     control<QPushButton>(&dlg, 2)->click();
     EXPECT_EQ(dlg.option(), SmtpSecurity::Tls);

@@ -1,6 +1,6 @@
 #include "params/MainParaCore.h"
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "platform/IniFile.h"
 
 #include <gtest/gtest.h>

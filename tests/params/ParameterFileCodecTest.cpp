@@ -1,6 +1,6 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
 #include "camera/CameraDefaults.h"
+#include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
 #include "params/MainParaCore.h"
 #include "params/ParameterFileCodec.h"

@@ -1,5 +1,5 @@
 #include "TestDrives.h"
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "params/MainParaCore.h"
 #include "params/TargetDisks.h"
 

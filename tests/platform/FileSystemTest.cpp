@@ -1,5 +1,5 @@
 #include "TestDrives.h"
-#include "camera/CUtil.h"
+#include "platform/CUtil.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "camera/CameraLayoutKeys.h"
+#include "models/CameraLayoutKeys.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "network/NetworkParameters.h"
+#include "context/NetworkParameters.h"
 
-#include "camera/CUtil.h"
+#include "platform/CUtil.h"
 
 SmtpSecurity smtpSecurityFromText(std::string_view text)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ParameterRecords.h"
+#include "context/ParameterRecords.h"
 #include "platform/Clock.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"

@@ -1,4 +1,4 @@
-#include "camera/CUtil.h"
+#include "platform/CUtil.h"
 #include "platform/MessageService.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "camera/CameraSettings.h"
-#include "network/FtpParameters.h"
-#include "network/NetworkParameters.h"
+#include "context/CameraSettings.h"
+#include "context/FtpParameters.h"
+#include "context/NetworkParameters.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "camera/CameraSettings.h"
+#include "context/CameraSettings.h"
 
-#include "camera/CUtil.h"
+#include "platform/CUtil.h"
 
 CameraSettings::CameraSettings()
 {
