@@ -3,6 +3,7 @@
 #include "context/CameraSettings.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -127,7 +128,7 @@ const std::vector<NameDefault> kCameraNames{{"TQ330", "Camera"}};
 
 template <typename Range, typename T> bool contains(const Range& range, const T& item)
 {
-    return std::ranges::find(range, item) != std::ranges::end(range);
+    return std::find(std::begin(range), std::end(range), item) != std::end(range);
 }
 
 } // namespace

@@ -12,7 +12,7 @@ WorkDaySelection::WorkDaySelection(int mask)
 
 WorkDaySelection::Check WorkDaySelection::selectAll() const
 {
-    const auto checked = std::ranges::count(m_days, Check::Checked);
+    const auto checked = std::count(m_days.begin(), m_days.end(), Check::Checked);
     if (checked == 0)
         return Check::Unchecked;
     return checked == kDays ? Check::Checked : Check::Indeterminate;

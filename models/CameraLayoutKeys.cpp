@@ -41,10 +41,10 @@ constexpr std::array kExtensionBEnc{K::AttachmentSize, K::RecycleStorage, K::Gps
 
 constexpr auto kLayoutC = [] {
     std::array<CameraKey, kLayoutB.size() + 7> keys{};
-    std::ranges::copy(kLayoutB, keys.begin());
+    std::copy(kLayoutB.begin(), kLayoutB.end(), keys.begin());
     constexpr std::array tail{K::AttachmentSize, K::RecycleStorage, K::GpsLocation, K::TimeStamp,
                               K::SimSet,         K::SelectNetwork,  K::PictureType};
-    std::ranges::copy(tail, keys.begin() + kLayoutB.size());
+    std::copy(tail.begin(), tail.end(), keys.begin() + kLayoutB.size());
     return keys;
 }();
 
@@ -85,8 +85,8 @@ std::string_view cameraKeyName(CameraKey key)
 
 bool CameraLayoutKeys::contains(CameraKey key) const
 {
-    return std::ranges::find(mainPass, key) != mainPass.end() ||
-           std::ranges::find(secondPass, key) != secondPass.end();
+    return std::find(mainPass.begin(), mainPass.end(), key) != mainPass.end() ||
+           std::find(secondPass.begin(), secondPass.end(), key) != secondPass.end();
 }
 
 const CameraLayoutKeys& cameraLayoutKeys(CameraLayout layout)

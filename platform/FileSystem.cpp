@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/DosAttributes.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -9,18 +11,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <linux/msdos_fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr const char* kDosAttributeName = "user.krt.dosattrib";
-constexpr unsigned kDosOnlyBits = FileAttribute::Hidden | FileAttribute::System;
-constexpr long kMsdosSuperMagic = 0x4d44;
 
 bool statPath(const std::string& path, struct stat& st)
 {
@@ -30,53 +24,6 @@ bool statPath(const std::string& path, struct stat& st)
 bool hasNoWriteBits(const struct stat& st)
 {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
-bool onFatVolume(const std::string& path)
-{
-    struct statfs fs{};
-    return ::statfs(path.c_str(), &fs) == 0 && static_cast<long>(fs.f_type) == kMsdosSuperMagic;
-}
-
-unsigned readDosBits(const std::string& path)
-{
-    if (onFatVolume(path)) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        if (fd < 0)
-            return 0;
-        __u32 attrs = 0;
-        const int rc = ::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs);
-        ::close(fd);
-        return rc == 0 ? (attrs & kDosOnlyBits) : 0;
-    }
-    char buf[16] = {};
-    const ssize_t n = ::lgetxattr(path.c_str(), kDosAttributeName, buf, sizeof buf - 1);
-    if (n <= 0)
-        return 0;
-    return static_cast<unsigned>(std::strtoul(buf, nullptr, 10)) & kDosOnlyBits;
-}
-
-void writeDosBits(const std::string& path, unsigned bits)
-{
-    bits &= kDosOnlyBits;
-    if (onFatVolume(path)) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        if (fd < 0)
-            return;
-        __u32 attrs = 0;
-        if (::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs) == 0) {
-            attrs = (attrs & ~kDosOnlyBits) | bits;
-            (void)::ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &attrs);
-        }
-        ::close(fd);
-        return;
-    }
-    if (bits == 0) {
-        (void)::lremovexattr(path.c_str(), kDosAttributeName);
-        return;
-    }
-    const std::string text = std::to_string(bits);
-    (void)::lsetxattr(path.c_str(), kDosAttributeName, text.data(), text.size(), 0);
 }
 
 std::string parentOf(const std::string& path)
@@ -328,7 +275,7 @@ bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
     const int fd = ::mkstemps(tmpl.data(), static_cast<int>(kTempSuffix.size()));
     if (fd < 0)
         return false;
-    writeDosBits(tmpl, FileAttribute::Hidden);
+    DosAttributes::write(tmpl, FileAttribute::Hidden);
     const mode_t mode = existed ? (st.st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -337,13 +284,13 @@ bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
     const bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     ::close(fd);
     // The hidden and system marks belong to the file, not to its bytes.
-    const unsigned dosBits = existed ? readDosBits(*native) : 0;
+    const unsigned dosBits = existed ? DosAttributes::read(*native) : 0;
     if (!ok || ::rename(tmpl.c_str(), native->c_str()) != 0) {
         ::unlink(tmpl.c_str());
         return false;
     }
     // The new file takes the old file's marks, not the temporary's hidden one.
-    writeDosBits(*native, dosBits);
+    DosAttributes::write(*native, dosBits);
     syncFolder(folder);
     return true;
 }
@@ -382,7 +329,7 @@ std::optional<unsigned> FileSystem::attributes(std::string_view path) const
     unsigned attrs = S_ISDIR(st.st_mode) ? FileAttribute::Directory : FileAttribute::Archive;
     if (hasNoWriteBits(st))
         attrs |= FileAttribute::ReadOnly;
-    attrs |= readDosBits(*native);
+    attrs |= DosAttributes::read(*native);
     return attrs;
 }
 
@@ -401,7 +348,7 @@ bool FileSystem::setAttributes(std::string_view path, unsigned attributes)
         mode |= S_IWUSR;
     if (mode != (st.st_mode & 07777) && ::chmod(native->c_str(), mode) != 0)
         return false;
-    writeDosBits(*native, attributes);
+    DosAttributes::write(*native, attributes);
     return true;
 }
 
