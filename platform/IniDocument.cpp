@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -77,10 +78,11 @@ std::string_view lineEnd(std::string_view end)
 // Names compare without regard to ASCII case; inner blanks must match.
 std::size_t IniDocument::FoldedHash::operator()(std::string_view name) const
 {
-    std::size_t hash = 14695981039346656037ull;
+    // FNV-1a over 64 bits, cut to the platform's size_t (32 bits in WebAssembly).
+    std::uint64_t hash = 14695981039346656037ull;
     for (const char c : name)
         hash = (hash ^ foldedByte(c)) * 1099511628211ull;
-    return hash;
+    return static_cast<std::size_t>(hash);
 }
 
 bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const
