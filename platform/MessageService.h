@@ -22,6 +22,9 @@ struct Message
     std::string title;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    /// The cause behind the text (a system error, what a program said), for
+    /// the user who asks; the text itself stays as the tool always words it.
+    std::string detail;
 };
 
 /// The one way the tool speaks to the user: every report is a modal message

@@ -30,5 +30,7 @@ MessageAnswer QtMessageService::show(const Message& message)
                                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(icon, title, QString::fromLocal8Bit(message.text), buttons, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Ok);
+    if (!message.detail.empty())
+        box.setDetailedText(QString::fromLocal8Bit(message.detail));
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
