@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 enum class MessageIcon { Error, Warning, Information, Question };
@@ -18,6 +19,12 @@ inline constexpr const char* Application = "";
 
 struct Message
 {
+    Message() = default;
+    Message(std::string text, std::string title, MessageIcon icon, MessageButtons buttons, std::string detail = {})
+        : text(std::move(text)), title(std::move(title)), icon(icon), buttons(buttons), detail(std::move(detail))
+    {
+    }
+
     std::string text; // bytes in the system's 8-bit encoding
     std::string title;
     MessageIcon icon = MessageIcon::Information;
