@@ -182,6 +182,9 @@ void CameraSettingsDialog::applyVariant(const CameraDialogVariant& variant)
     if (variant.cameraNameLimit > 0) {
         auto* name = control<QLineEdit>(this, Ctl::CameraName);
         name->setMaxLength(variant.cameraNameLimit);
+        // In bytes as the file stores the name: letters beyond ASCII take
+        // more than one, and the file read keeps only so many.
+        LineEditText::setMaxBytes(name, variant.cameraNameLimit);
         name->setVisible(true);
     }
     if (QWidget* ftp = control<QWidget>(this, Ctl::SendToFtp)) {
@@ -277,7 +280,9 @@ void CameraSettingsDialog::store()
         settings.setCameraName(LineEditText::bytes(control<QLineEdit>(this, Ctl::CameraName)));
     if (has(Ctl::GameCall))
         m_audio.store(combo(Ctl::GameCall)->currentIndex() > 0);
-    if (has(Ctl::SelectAll))
+    // A Work Day group the model's dialog switches off cannot have been
+    // edited: its mask goes back as it came, bits the boxes cannot show too.
+    if (has(Ctl::SelectAll) && !m_disabledForLife.contains(Ctl::SelectAll))
         settings.setValue(K::WorkDay, m_workDays.mask());
 
     if (!m_shape.sendToRadios.empty()) {

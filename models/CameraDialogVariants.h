@@ -109,8 +109,8 @@ struct CameraDialogVariant
     std::span<const LabelText> labels;
     /// The send-to radio each stored value selects, by value.
     std::span<const int> sendToRadios;
-    /// At most this many characters of camera name; 0 where the model's
-    /// dialog neither shows nor edits the name.
+    /// At most this many bytes of camera name, as the file stores it; 0
+    /// where the model's dialog neither shows nor edits the name.
     int cameraNameLimit = 0;
     /// Dialog 143's FTP send-to radio is shown and enabled.
     bool ftpRadio = false;

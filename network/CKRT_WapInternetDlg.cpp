@@ -3,6 +3,7 @@
 #include "context/AppContext.h"
 #include "network/CKRT_AdvancedSetupDlg.h"
 #include "network/NetworkDialogRules.h"
+#include "network/NetworkSections.h"
 #include "network/SmtpProviders.h"
 #include "platform/CUtil.h"
 #include "platform/DialogText.h"
@@ -40,6 +41,10 @@ CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool ad
     m_ui->sendPortEdit->setValidator(digits);
     // After the validators, which keep judging what is left.
     LineEditText::makeSingleLine(this);
+    // The password goes into the file as typed, but only as much of it comes
+    // back as the file keeps: a longer one would be cut on the next load and
+    // saved cut (and would make an encoded file overflow).
+    LineEditText::setMaxBytes(m_ui->sendPasswordEdit, networkFieldLimit(NetworkParameters::SendEmailPassword));
 
     // Enabled, the fields the user most often fills are painted on white;
     // disabled they look like every other disabled field. The seven

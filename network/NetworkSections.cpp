@@ -54,6 +54,11 @@ bool isVerbatim(std::size_t field, const NetworkSectionOptions& options)
 
 } // namespace
 
+int networkFieldLimit(std::size_t field)
+{
+    return field < kNetworkKeys.size() ? kNetworkKeys[field].limit : 0;
+}
+
 bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& options,
                          NetworkParameters& current, NetworkParameters& loadedCopy)
 {

@@ -3,7 +3,14 @@
 #include "context/FtpParameters.h"
 #include "context/NetworkParameters.h"
 
+#include <cstddef>
+
 class IniFile;
+
+/// How many bytes of a network field (`NetworkParameters::Field`) the file
+/// keeps: what is written is cut there, and what is read comes back no
+/// longer.
+[[nodiscard]] int networkFieldLimit(std::size_t field);
 
 /// How a parameter file carries the network sections.
 struct NetworkSectionOptions

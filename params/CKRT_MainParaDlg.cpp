@@ -10,6 +10,7 @@
 #include "models/ModelCatalogue.h"
 #include "network/CKRT_WapInternetDlg.h"
 #include "params/CKRT_AboutDlg.h"
+#include "platform/Debug.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogText.h"
 #include "platform/LineEditText.h"
@@ -136,6 +137,8 @@ bool CKRT_MainParaDlg::initialise()
 {
     if (const ModelDescriptor* model = ModelCatalogue::find(m_core.listEntry()))
         m_ui->phone1Label->setText(toQt(std::string(model->firstPhoneLabel)));
+    if (m_core.variant() == MainParaCore::Variant::Encrypted)
+        debugOut("===========当前型号是：" + m_core.listEntry() + "=================");
     if (!m_core.Mng_CurModSaveInfoSet())
         return false;
     m_stagingReports.start();

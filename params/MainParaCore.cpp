@@ -29,6 +29,7 @@ constexpr std::size_t kReceiveEmail1 = 4;
 constexpr int kCustomerLimit = 80;
 
 constexpr const char* kCardFolder = "GSM\\";
+constexpr const char* kLineBreakInValue = "a value holds a line break or a NUL byte";
 constexpr const char* kBackupFolder = "C:\\TavrinoxaBackup";
 
 // Phone numbers reach the camera as the digits (and a leading plus) alone.
@@ -92,11 +93,17 @@ int MainParaCore::Mng_AllPara(int direction, int copy)
     }
 
     const std::string& path = copy == kCardFile ? m_saveTarget : m_texts.backupPath;
+    if (direction == kWrite)
+        m_writeFailure.clear();
     if (m_variant == Variant::Plain) {
         IniFile file(m_context.files(), path);
         if (!transfer(direction, file, *model))
             return 0;
-        return direction == kRead || file.save() ? 1 : 0;
+        if (direction == kRead)
+            return 1;
+        if (!file.allWritesTaken())
+            return writeFailed(path, kLineBreakInValue);
+        return file.save() ? 1 : writeFailed(path, m_context.files().lastError());
     }
 
     // The encoded file's text lives in memory only: a crash or a pulled card
@@ -111,9 +118,21 @@ int MainParaCore::Mng_AllPara(int direction, int copy)
     }
     const std::optional<std::string> text = parameterText();
     if (!text)
-        return 0;
+        return writeFailed(path, kLineBreakInValue);
+    if (const std::size_t length = ParameterFileCodec::reducedLength(*text);
+        length > ParameterFileCodec::kMaxTextBytes)
+        return writeFailed(path, "the parameters take " + std::to_string(length) +
+                                     " bytes, and an encoded parameter file holds at most " +
+                                     std::to_string(ParameterFileCodec::kMaxTextBytes) +
+                                     "; shorten the longest fields (the sending password, the addresses)");
     CUtil::ClearReadOnlyAttribute(files, path);
-    return ParameterFileCodec::EncodeParameterFile(files, *text, path) ? 1 : 0;
+    return ParameterFileCodec::EncodeParameterFile(files, *text, path) ? 1 : writeFailed(path, files.lastError());
+}
+
+int MainParaCore::writeFailed(const std::string& path, const std::string& reason)
+{
+    m_writeFailure = path + ": " + reason;
+    return 0;
 }
 
 std::optional<std::string> MainParaCore::parameterText()
@@ -272,14 +291,19 @@ void MainParaCore::saveAll()
     Mng_AllPara(kWrite, kBackupCopy);
     if (m_closeRequested)
         return;
-    if (Mng_AllPara(kWrite, kCardFile))
+    const bool written = Mng_AllPara(kWrite, kCardFile) == 1;
+    if (written)
         messages.information("OK,All parameters have been saved success !");
     else if (!m_closeRequested)
-        messages.error("Save failed ,please check your disk and try again later!");
+        messages.show({"Save failed ,please check your disk and try again later!", MessageTitle::Tips,
+                       MessageIcon::Error, MessageButtons::Ok, m_writeFailure});
     if (m_closeRequested)
         return;
     Mng_SyncOtherDisks(kSyncGameCallAudio);
-    Mng_SyncOtherDisks(kSyncRemoveOthers);
+    // The other drives' copies go only once the target holds the new file:
+    // after a failed write they may be the only good copy left.
+    if (written)
+        Mng_SyncOtherDisks(kSyncRemoveOthers);
 }
 
 void MainParaCore::defaultSetting()

@@ -72,6 +72,7 @@ public:
     MainParaCore(AppContext& context, std::string listEntry, Variant variant = Variant::Plain);
 
     [[nodiscard]] const std::string& listEntry() const { return m_listEntry; }
+    [[nodiscard]] Variant variant() const { return m_variant; }
     /// "CKRT_MainParaDlg" or "CKRT_MainParaEncryptDlg", as the messages name it.
     [[nodiscard]] const std::string& className() const { return m_className; }
 
@@ -95,8 +96,9 @@ public:
     void selectSaveTarget(int index);
 
     /// SAVE: asks, writes the backup copy then the card file, reports the card
-    /// write, then places the game-call sound and removes this model's files
-    /// from the other drives (both also after a failed card write).
+    /// write (a failure with its cause as the detail), then places the
+    /// game-call sound (also after a failed card write) and, once the card
+    /// file is written, removes this model's files from the other drives.
     void saveAll();
     /// "Default Setting": asks, resets the camera settings, reports.
     void defaultSetting();
@@ -136,6 +138,10 @@ public:
     /// Takes a parameter text (of any model of the same layout) into the records.
     void readParameterText(std::string_view text);
 
+    /// Why the last failed write of the parameter file failed ("E:\GSM\TQ270.TXT:
+    /// No space left on device"); empty after a good one.
+    [[nodiscard]] const std::string& writeFailure() const { return m_writeFailure; }
+
     /// Deletes plain-text leftovers of an encoded file in the folder of
     /// the drive `root` ("E:\") and in the backup folder.
     void removeTemporaryPlainFiles(const std::string& root);
@@ -145,6 +151,8 @@ private:
     int Mng_FileMark(int direction, IniFile& file, const ModelDescriptor& model);
     int Mng_CustomerInfoPara(int direction, IniFile& file);
     void setTexts(const ModelDescriptor& model);
+    /// Records why writing `path` failed; returns 0.
+    int writeFailed(const std::string& path, const std::string& reason);
     void reportUnknownModel(std::string_view operation) const;
     void reportInvalidCall(std::string_view operation) const;
 
@@ -158,4 +166,6 @@ private:
     GameCallAudioHooks m_audio;
     CustomerInfo m_customer;
     bool m_closeRequested = false;
+    /// Why the last write of the file failed: the path and the cause.
+    std::string m_writeFailure;
 };

@@ -1,7 +1,6 @@
 #include "params/ParameterFileCodec.h"
 
 #include "platform/FileSystem.h"
-#include "platform/IniFile.h"
 
 #include <algorithm>
 
@@ -40,6 +39,17 @@ std::string encode(std::string_view plainText)
     return reduced;
 }
 
+std::size_t reducedLength(std::string_view plainText)
+{
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < plainText.size() && plainText[i] != '\0'; ++i) {
+        if (plainText[i] == '\r' && i + 1 < plainText.size() && plainText[i + 1] == '\n')
+            continue;
+        ++length;
+    }
+    return length;
+}
+
 std::string decode(std::string_view encoded)
 {
     std::string text;
@@ -57,8 +67,9 @@ std::string decode(std::string_view encoded)
 
 std::optional<std::string> DecodeParameterFile(const FileSystem& files, std::string_view encodedPath)
 {
-    // An oversized file is no parameter file and is not read whole.
-    const auto bytes = files.readFile(encodedPath, IniFile::kMaxFileBytes);
+    // Decoding ends after 10,240 bytes anyway, so a larger file is read only
+    // that far, never whole.
+    const auto bytes = files.readFileHead(encodedPath, kMaxTextBytes);
     if (!bytes)
         return std::nullopt;
     return decode(*bytes);
@@ -66,6 +77,8 @@ std::optional<std::string> DecodeParameterFile(const FileSystem& files, std::str
 
 bool EncodeParameterFile(FileSystem& files, std::string_view plainText, std::string_view encodedPath)
 {
+    if (reducedLength(plainText) > kMaxTextBytes)
+        return false;
     return files.writeFile(encodedPath, encode(plainText));
 }
 

@@ -22,13 +22,19 @@ std::size_t ComplementBytes(char* buffer, std::size_t length);
 /// 10,240 bytes or at a NUL, complemented. Exactly as long as the reduced
 /// text.
 [[nodiscard]] std::string encode(std::string_view plainText);
+/// How long the text is once CR before LF is dropped (up to a NUL), without
+/// the cut: more than 10,240 bytes do not fit in an encoded file.
+[[nodiscard]] std::size_t reducedLength(std::string_view plainText);
 /// The text of encoded bytes: reading stops at the end, at a byte 255 or
 /// after 10,240 bytes; LF comes back as CR LF.
 [[nodiscard]] std::string decode(std::string_view encoded);
 
-/// Reads and decodes an encoded file; nothing when it cannot be read.
+/// Reads and decodes an encoded file (its first 10,240 bytes: a camera reads
+/// no more, whatever follows); nothing when it cannot be read.
 [[nodiscard]] std::optional<std::string> DecodeParameterFile(const FileSystem& files, std::string_view encodedPath);
-/// Encodes the text into the file, replacing it in one step.
+/// Encodes the text into the file, replacing it in one step. A text that
+/// does not fit is refused and nothing is written: a cut file would lose
+/// the sections at its end.
 bool EncodeParameterFile(FileSystem& files, std::string_view plainText, std::string_view encodedPath);
 
 } // namespace ParameterFileCodec

@@ -50,6 +50,10 @@ void search(AppContext& context, MainParaCore& core)
         files.removeSaveTemporaries(root + core.fileTexts().folder);
         core.removeTemporaryPlainFiles(root);
         const std::string path = cardPath(core, root);
+        // The encoded file is opened as its plain text once was: without
+        // its read-only mark, so that a later save can replace it.
+        if (core.variant() == MainParaCore::Variant::Encrypted)
+            CUtil::ClearReadOnlyAttribute(files, path);
         list.insertSorted(path);
         if (core.IsValidParameterFile(path)) {
             found = true;

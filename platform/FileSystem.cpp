@@ -11,7 +11,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <cstring>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -169,10 +171,36 @@ bool FileSystem::isFile(std::string_view path) const
     return native && ::stat(native->c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool FileSystem::fail(std::string reason) const
+{
+    m_lastError = std::move(reason);
+    return false;
+}
+
+bool FileSystem::failWithErrno() const
+{
+    return fail(std::strerror(errno));
+}
+
+std::optional<std::string> FileSystem::nativeOrFail(std::string_view path) const
+{
+    auto native = nativePath(path);
+    if (native)
+        return native;
+    if (hasDriveLetter(path) && !m_drives.nativeRoot(path[0]))
+        fail("there is no drive " + std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])))) +
+             ":");
+    else
+        fail("the path leads out of its drive's folder");
+    return std::nullopt;
+}
+
 bool FileSystem::createDirectory(std::string_view path)
 {
-    const auto native = nativePath(path);
-    return native && ::mkdir(native->c_str(), 0777) == 0;
+    const auto native = nativeOrFail(path);
+    if (!native)
+        return false;
+    return ::mkdir(native->c_str(), 0777) == 0 || failWithErrno();
 }
 
 bool FileSystem::removeDirectory(std::string_view path)
@@ -202,79 +230,158 @@ std::vector<std::string> FileSystem::list(std::string_view path) const
 
 bool FileSystem::deleteFile(std::string_view path)
 {
-    const auto native = nativePath(path);
+    const auto native = nativeOrFail(path);
     struct stat st{};
-    if (!native || !statPath(*native, st) || S_ISDIR(st.st_mode) || hasNoWriteBits(st))
+    if (!native)
         return false;
-    return ::unlink(native->c_str()) == 0;
+    if (!statPath(*native, st))
+        return failWithErrno();
+    if (S_ISDIR(st.st_mode))
+        return fail("it is a folder");
+    if (hasNoWriteBits(st))
+        return fail("the file is read-only");
+    return ::unlink(native->c_str()) == 0 || failWithErrno();
 }
 
 bool FileSystem::rename(std::string_view from, std::string_view to)
 {
-    const auto src = nativePath(from);
-    const auto dst = nativePath(to);
+    const auto src = nativeOrFail(from);
+    const auto dst = src ? nativeOrFail(to) : std::nullopt;
     struct stat st{};
     struct stat target{};
-    if (!src || !dst || !statPath(*src, st) || statPath(*dst, target))
+    if (!src || !dst)
         return false;
+    if (!statPath(*src, st))
+        return failWithErrno();
+    if (statPath(*dst, target))
+        return fail("the new name is taken");
     if (!S_ISDIR(st.st_mode) && hasNoWriteBits(st))
-        return false;
-    return ::rename(src->c_str(), dst->c_str()) == 0;
+        return fail("the file is read-only");
+    return ::rename(src->c_str(), dst->c_str()) == 0 || failWithErrno();
 }
 
-std::optional<std::string> FileSystem::readFile(std::string_view path, std::size_t maxBytes) const
+bool FileSystem::replace(std::string_view from, std::string_view to)
 {
-    const auto native = nativePath(path);
-    if (!native)
-        return std::nullopt;
-    // Opening a FIFO or a device waits for a writer or the hardware, and a
-    // link may lead off the drive: only a regular file is read, and the
-    // open itself cannot block.
+    const auto src = nativeOrFail(from);
+    const auto dst = src ? nativeOrFail(to) : std::nullopt;
     struct stat st{};
-    if (!statPath(*native, st) || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    const int fd = ::open(native->c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
-        ::close(fd);
-        return std::nullopt;
+    struct stat target{};
+    if (!src || !dst)
+        return false;
+    if (!statPath(*src, st))
+        return failWithErrno();
+    if (!S_ISREG(st.st_mode))
+        return fail("it is not a file");
+    if (statPath(*dst, target)) {
+        if (!S_ISREG(target.st_mode))
+            return fail("something other than a file has the name");
+        if (hasNoWriteBits(target))
+            return fail("the file is read-only");
     }
+    if (::rename(src->c_str(), dst->c_str()) != 0)
+        return failWithErrno();
+    syncFolder(parentOf(*dst));
+    return true;
+}
+
+namespace {
+
+// Opening a FIFO or a device waits for a writer or the hardware, and a link
+// may lead off the drive: only a regular file is opened, and the open itself
+// cannot block. -1 when the path is anything else.
+int openRegularFile(const std::string& native, struct stat& st)
+{
+    if (!statPath(native, st) || !S_ISREG(st.st_mode))
+        return -1;
+    const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Up to `limit` bytes; nothing when more are there and `wholeOnly` is set.
+std::optional<std::string> readUpTo(int fd, std::size_t limit, bool wholeOnly)
+{
     std::string bytes;
     char buf[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        const std::size_t room = limit - bytes.size();
+        const std::size_t ask = wholeOnly ? sizeof buf : std::min(sizeof buf, room);
+        if (ask == 0)
+            break;
+        const ssize_t n = ::read(fd, buf, ask);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 || bytes.size() + static_cast<size_t>(n) > maxBytes) {
-            // The file grew past the limit while it was read.
-            ::close(fd);
-            return std::nullopt;
-        }
+        if (n < 0 || (wholeOnly && static_cast<size_t>(n) > room))
+            return std::nullopt; // a read error, or the file grew past the limit while it was read
         if (n == 0)
             break;
         bytes.append(buf, static_cast<size_t>(n));
     }
+    return bytes;
+}
+
+} // namespace
+
+std::optional<std::string> FileSystem::readFile(std::string_view path, std::size_t maxBytes) const
+{
+    const auto native = nativePath(path);
+    struct stat st{};
+    const int fd = native ? openRegularFile(*native, st) : -1;
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::string> bytes;
+    if (static_cast<std::uintmax_t>(st.st_size) <= maxBytes)
+        bytes = readUpTo(fd, maxBytes, true);
     ::close(fd);
     return bytes;
 }
 
-bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
+std::optional<std::string> FileSystem::readFileHead(std::string_view path, std::size_t maxBytes) const
 {
     const auto native = nativePath(path);
+    struct stat st{};
+    const int fd = native ? openRegularFile(*native, st) : -1;
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::string> bytes = readUpTo(fd, maxBytes, false);
+    ::close(fd);
+    return bytes;
+}
+
+bool FileSystem::canReplace(std::string_view path) const
+{
+    const auto native = nativeOrFail(path);
+    struct stat st{};
     if (!native)
         return false;
+    if (!statPath(*native, st))
+        return true;
+    if (!S_ISREG(st.st_mode))
+        return fail("something other than a file has the name");
+    if (hasNoWriteBits(st))
+        return fail("the file is read-only");
+    return true;
+}
+
+bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
+{
+    if (!canReplace(path))
+        return false;
+    const auto native = nativePath(path);
     struct stat st{};
     const bool existed = statPath(*native, st);
-    if (existed && (!S_ISREG(st.st_mode) || hasNoWriteBits(st)))
-        return false;
 
     const std::string folder = parentOf(*native);
     std::string tmpl = folder + "/" + std::string(kTempPrefix) + std::string(kTempUniqueLength, 'X') +
                        std::string(kTempSuffix);
     const int fd = ::mkstemps(tmpl.data(), static_cast<int>(kTempSuffix.size()));
     if (fd < 0)
-        return false;
+        return errno == ENOENT ? fail("the folder does not exist") : failWithErrno();
     DosAttributes::write(tmpl, FileAttribute::Hidden);
     const mode_t mode = existed ? (st.st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
@@ -282,12 +389,14 @@ bool FileSystem::writeFile(std::string_view path, std::string_view bytes)
         return static_cast<mode_t>(0666 & ~mask);
     }();
     const bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int writeErrno = errno;
     ::close(fd);
     // The hidden and system marks belong to the file, not to its bytes.
     const unsigned dosBits = existed ? DosAttributes::read(*native) : 0;
     if (!ok || ::rename(tmpl.c_str(), native->c_str()) != 0) {
+        const int reason = ok ? errno : writeErrno;
         ::unlink(tmpl.c_str());
-        return false;
+        return fail(std::strerror(reason));
     }
     // The new file takes the old file's marks, not the temporary's hidden one.
     DosAttributes::write(*native, dosBits);
@@ -363,6 +472,15 @@ bool FileSystem::isSymbolicLink(std::string_view path) const
     const auto native = nativePath(path);
     struct stat st{};
     return native && statPath(*native, st) && S_ISLNK(st.st_mode);
+}
+
+std::optional<std::uintmax_t> FileSystem::freeSpace(std::string_view path) const
+{
+    const auto native = nativePath(path);
+    struct statvfs fs{};
+    if (!native || ::statvfs(native->c_str(), &fs) != 0)
+        return std::nullopt;
+    return static_cast<std::uintmax_t>(fs.f_bavail) * fs.f_frsize;
 }
 
 bool FileSystem::setExecutable(std::string_view path)

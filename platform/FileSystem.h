@@ -3,6 +3,7 @@
 #include "platform/DriveMap.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,17 +50,26 @@ public:
     bool deleteFile(std::string_view path);
     /// Fails when the target exists or the source is read-only.
     bool rename(std::string_view from, std::string_view to);
+    /// Puts `from` in the place of `to` in one step, so `to` is either the
+    /// old file or the new one. Fails when `to` is read-only or not a file.
+    bool replace(std::string_view from, std::string_view to);
 
     /// The bytes of a regular file of at most `maxBytes` bytes; nothing for
     /// a larger file (which is not read), a link, a FIFO or a device.
     [[nodiscard]] std::optional<std::string> readFile(std::string_view path,
                                                       std::size_t maxBytes = static_cast<std::size_t>(-1)) const;
+    /// The first `maxBytes` bytes of a regular file of any size (all of a
+    /// shorter one); nothing for a link, a FIFO or a device.
+    [[nodiscard]] std::optional<std::string> readFileHead(std::string_view path, std::size_t maxBytes) const;
     /// Replaces the file in one step: a hidden temporary file in the same
     /// folder is written, flushed and renamed over the old one, and the
     /// folder is flushed, so an interrupted write leaves the old file or the
     /// new one. Fails when the folder is missing, something other than a
     /// regular file stands at the path, or the file is read-only.
     bool writeFile(std::string_view path, std::string_view bytes);
+    /// Whether writeFile() may replace what stands at the path: nothing, or
+    /// a regular file without the read-only mark. False sets lastError().
+    [[nodiscard]] bool canReplace(std::string_view path) const;
     /// Removes the temporary files that writes killed midway left in a folder.
     void removeSaveTemporaries(std::string_view folder);
 
@@ -82,6 +92,20 @@ public:
     /// Lets the owner run the file (a staged program).
     bool setExecutable(std::string_view path);
 
+    /// Bytes free for this process on the volume that holds the path (a
+    /// folder or a file), or nothing when it cannot be told.
+    [[nodiscard]] std::optional<std::uintmax_t> freeSpace(std::string_view path) const;
+
+    /// Why the last write, delete, rename or folder creation that failed
+    /// failed, in words a user can act on ("No space left on device", "the
+    /// file is read-only").
+    [[nodiscard]] const std::string& lastError() const { return m_lastError; }
+
 private:
+    bool fail(std::string reason) const;
+    bool failWithErrno() const;
+    std::optional<std::string> nativeOrFail(std::string_view path) const;
+
     const DriveMap& m_drives;
+    mutable std::string m_lastError;
 };

@@ -50,7 +50,7 @@ bool IniFile::save()
         return false;
     if (!m_written)
         return true;
-    if (!m_fs || m_fs->isReadOnly(m_path))
+    if (!m_fs || !m_fs->canReplace(m_path))
         return false;
     const std::string bytes = m_doc.bytes();
     if (bytes == m_original && m_fs->isFile(m_path))

@@ -53,14 +53,31 @@ SingleLineValidator::SingleLineValidator(QValidator* inner, QObject* parent)
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const
 {
     dropLineBreaks(input, &pos);
+    cutToMaxBytes(input, &pos);
     return m_inner ? m_inner->validate(input, pos) : Acceptable;
 }
 
 void SingleLineValidator::fixup(QString& input) const
 {
     dropLineBreaks(input, nullptr);
+    cutToMaxBytes(input, nullptr);
     if (m_inner)
         m_inner->fixup(input);
+}
+
+void SingleLineValidator::cutToMaxBytes(QString& input, int* pos) const
+{
+    if (m_maxBytes <= 0)
+        return;
+    // Whole characters only, so a cut never leaves half of a multi-byte one.
+    while (!input.isEmpty() && fromQt(input).size() > static_cast<std::size_t>(m_maxBytes)) {
+        qsizetype last = input.size() - 1;
+        if (last > 0 && input[last].isLowSurrogate() && input[last - 1].isHighSurrogate())
+            --last;
+        input.truncate(last);
+    }
+    if (pos)
+        *pos = std::min(*pos, static_cast<int>(input.size()));
 }
 
 namespace LineEditText {
@@ -71,6 +88,13 @@ void makeSingleLine(QWidget* root)
         makeEditSingleLine(edit);
     for (QLineEdit* edit : root->findChildren<QLineEdit*>())
         makeEditSingleLine(edit);
+}
+
+void setMaxBytes(QLineEdit* edit, int bytes)
+{
+    makeEditSingleLine(edit);
+    if (auto* validator = qobject_cast<SingleLineValidator*>(const_cast<QValidator*>(edit->validator())))
+        validator->setMaxBytes(bytes);
 }
 
 void setBytes(QLineEdit* edit, std::string_view bytes)

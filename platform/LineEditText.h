@@ -27,8 +27,17 @@ public:
 
     [[nodiscard]] QValidator* inner() const { return m_inner; }
 
+    /// Keeps the text within `bytes` bytes of the system's 8-bit encoding,
+    /// cutting what is typed or pasted beyond at a whole character; 0 for
+    /// no limit.
+    void setMaxBytes(int bytes) { m_maxBytes = bytes; }
+    [[nodiscard]] int maxBytes() const { return m_maxBytes; }
+
 private:
+    void cutToMaxBytes(QString& input, int* pos) const;
+
     QPointer<QValidator> m_inner;
+    int m_maxBytes = 0;
 };
 
 /// How the dialogs' edit fields meet the records: single-line edits, and
@@ -39,6 +48,11 @@ namespace LineEditText {
 /// single-line (SingleLineValidator around the edit's validator). Call it
 /// once the edits have their own validators; a second call changes nothing.
 void makeSingleLine(QWidget* root);
+
+/// Limits `edit` to `bytes` bytes of the text as the file stores it (the
+/// system's 8-bit encoding), where a limit in characters would let
+/// non-ASCII text grow past what the file keeps. Makes the edit single-line.
+void setMaxBytes(QLineEdit* edit, int bytes);
 
 /// Shows record bytes (the system's 8-bit text) in `edit` and keeps them:
 /// while the edit still shows that text, bytes() gives back exactly these

@@ -282,6 +282,64 @@ TEST_F(CameraSettingsDlgTest, ADisabledWorkDayGroupKeepsTheMask)
     EXPECT_EQ(settings().value(K::WorkDay), 65);
 }
 
+// Masks the seven boxes cannot show go back as they came where nobody could
+// have changed the boxes.
+TEST_F(CameraSettingsDlgTest, ADisabledWorkDayGroupStoresEvenAMaskTheBoxesCannotShow)
+{
+    for (const char* model : {"WD17-F28K", "WD18-F28K", "TQ270", "RV615-5X"}) {
+        for (const int mask : {200, -1}) {
+            record(model).setValue(K::WorkDay, mask);
+            auto dlg = open<CKRT_CamParaRV718WDlg>(model);
+            ASSERT_FALSE(control<QCheckBox>(dlg.get(), Ctl::SelectAll)->isEnabled()) << model;
+            confirm(dlg.get());
+            EXPECT_EQ(settings().value(K::WorkDay), mask) << model;
+        }
+    }
+    record("TQ355").setValue(K::WorkDay, 200);
+    auto editable = open<CKRT_CamParaRV718WDlg>("TQ355");
+    confirm(editable.get());
+    EXPECT_EQ(settings().value(K::WorkDay), 64 + 8) << "where the boxes edit it, they make the mask";
+}
+
+// The file keeps the name in bytes; letters beyond ASCII take two or three
+// each, so a limit in characters let names through that came back cut.
+TEST_F(CameraSettingsDlgTest, TheCameraNameIsLimitedInBytesAndComesBackWhole)
+{
+    struct Case
+    {
+        const char* model;
+        const char* typed;
+        const char* kept;
+    } const cases[] = {
+        {"TQ330", "Äsungsfläche", "Äsungsfl"},           // 9 bytes: the next letter takes two more
+        {"TQ480-E", "北山饲料点东侧入口", "北山饲料点东"}, // 18 bytes of 20
+        {"TQ480-E", "Feeder 🦌 North side", "Feeder 🦌 North si"}, // the deer takes four
+    };
+    for (const Case& c : cases) {
+        record(c.model).setCameraName("");
+        std::unique_ptr<QDialog> dlg;
+        if (std::string(c.model) == "TQ330")
+            dlg = open<CKRT_CamParaRV718WDlg>(c.model);
+        else
+            dlg = open<CKRT_CamPara4GDlg>(c.model);
+        auto* name = control<QLineEdit>(dlg.get(), Ctl::CameraName);
+        name->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(name->text().toStdString(), c.kept) << c.model;
+        pasteInto(name, QString::fromUtf8(c.typed));
+        EXPECT_EQ(name->text().toStdString(), c.kept) << "pasted, " << c.model;
+        confirm(dlg.get());
+        ASSERT_EQ(settings().cameraName(), c.kept);
+
+        saveToCard(c.model);
+        settings().setCameraName("");
+        MainParaCore core(*context, c.model);
+        core.Mng_CurModSaveInfoSet();
+        core.setSaveTarget("E:\\" + core.fileTexts().relativeCardPath);
+        ASSERT_EQ(core.Mng_AllPara(MainParaCore::kRead, MainParaCore::kCardFile), 1);
+        EXPECT_EQ(settings().cameraName(), c.kept) << "read back whole, " << c.model;
+    }
+}
+
 class CameraClockTest : public CameraSettingsDlgTest
 {
 protected:

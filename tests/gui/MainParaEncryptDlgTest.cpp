@@ -49,6 +49,19 @@ TEST_F(MainParaEncryptDlgTest, TheEncryptedVariantOfTheMainDialog)
     }
 }
 
+TEST_F(MainParaEncryptDlgTest, OpeningNamesTheModelOnTheDebugChannel)
+{
+    ::setenv("KRT_DEBUG", "1", 1);
+    testing::internal::CaptureStderr();
+    {
+        CKRT_MainParaEncryptDlg dlg(*context, "RV731Q-33K");
+        dlg.initialise();
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    ::unsetenv("KRT_DEBUG");
+    EXPECT_NE(said.find("===========当前型号是：RV731Q-33K=================\n"), std::string::npos) << said;
+}
+
 TEST_F(MainParaEncryptDlgTest, SaveWritesTheEncodedFileAndChangeSettingOpensDialog143)
 {
     CKRT_MainParaEncryptDlg dlg(*context, "RV731Q-40K");

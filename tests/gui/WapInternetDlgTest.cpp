@@ -183,6 +183,20 @@ TEST_F(WapInternetDlgTest, SaveWritesBothSetsAfterTheQuestion)
     EXPECT_TRUE(std::equal(copy.fields.begin(), copy.fields.end(), record().fields.begin()));
 }
 
+// The file gives back 30 bytes of the password: a longer one typed here would
+// be saved whole, then read back cut (and overflow an encoded file).
+TEST_F(WapInternetDlgTest, TheSendingPasswordTakesNoMoreThanTheFileKeeps)
+{
+    completeRecord();
+    auto dlg = open(Mode::UserDefined);
+    type(*dlg, 1025, QString(40, 'p'));
+    EXPECT_EQ(edit(*dlg, 1025)->text(), QString(30, 'p'));
+    pasteInto(edit(*dlg, 1025), QString::fromUtf8("ß") + QString(30, 'q'));
+    EXPECT_EQ(edit(*dlg, 1025)->text(), QString::fromUtf8("ß") + QString(28, 'q')) << "in bytes: the ß takes two";
+    click(*dlg, 1);
+    EXPECT_EQ(record().fields[F::SendEmailPassword].size(), 30u);
+}
+
 TEST_F(WapInternetDlgTest, CancelWritesNothing)
 {
     completeRecord();

@@ -2,6 +2,7 @@
 #include "camera/CameraDefaults.h"
 #include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
+#include "network/NetworkSections.h"
 #include "params/MainParaCore.h"
 #include "params/ParameterFileCodec.h"
 
@@ -170,6 +171,78 @@ TEST_F(EncryptedFileTest, AWholeDefaultFileRoundTrips)
     const auto crlf = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
     EXPECT_EQ(bin.size(), text.size() - crlf) << "exactly as long as the LF-reduced text, no padding";
     EXPECT_NE(text.find("[Camera Setting]\r\n"), std::string::npos);
+}
+
+// A camera reads the first 10,240 bytes; whatever a larger file holds after
+// them does not make the file invalid.
+TEST_F(EncryptedFileTest, ABinLargerThanTheFileCapIsReadUpToTheLimit)
+{
+    withDrives("CE");
+    putBin('E', "RV731Q-40K", "RV731Q-40K", "111");
+    const fs::path bin = drives.native('E', "GSM/RV731Q-40K.BIN");
+    TestDrives::writeText(bin, TestDrives::readText(bin) + std::string(2 << 20, '\xff'));
+    MainParaCore& c = open("RV731Q-40K");
+    EXPECT_EQ(c.saveTarget(), "E:\\GSM\\RV731Q-40K.BIN");
+    EXPECT_EQ(c.customerInfo()[0], "111");
+    EXPECT_TRUE(fs::exists(bin)) << "the file is valid, not deleted";
+}
+
+TEST_F(EncryptedFileTest, TheBinLosesItsReadOnlyMarkAtOpening)
+{
+    withDrives("CE");
+    putBin('E', "RV731Q-33K", "RV731Q-33K", "111");
+    ASSERT_TRUE(context->files().setAttributes("E:\\GSM\\RV731Q-33K.BIN", FileAttribute::ReadOnly));
+    open("RV731Q-33K");
+    EXPECT_FALSE(context->files().isReadOnly("E:\\GSM\\RV731Q-33K.BIN"));
+}
+
+// Cut at 10,240 bytes, the file would lose its last sections while the tool
+// reported success.
+TEST_F(EncryptedFileTest, ATextThatDoesNotFitIsRefusedAndNothingIsWritten)
+{
+    withDrives("CE");
+    putBin('E', "RV731Q-40K", "RV731Q-40K", "old");
+    const std::string before = TestDrives::readText(drives.native('E', "GSM/RV731Q-40K.BIN"));
+    MainParaCore& c = open("RV731Q-40K");
+    context->records().networkParameters.fields[NetworkParameters::SendEmailPassword] = std::string(11000, 'p');
+    messages.clear();
+    c.saveAll();
+
+    ASSERT_EQ(messages.shown().size(), 2u);
+    const Message& failed = messages.shown()[1];
+    EXPECT_EQ(failed.text, "Save failed ,please check your disk and try again later!");
+    EXPECT_EQ(failed.icon, MessageIcon::Error);
+    EXPECT_NE(failed.detail.find("E:\\GSM\\RV731Q-40K.BIN: the parameters take "), std::string::npos) << failed.detail;
+    EXPECT_NE(failed.detail.find("at most 10240"), std::string::npos) << failed.detail;
+    EXPECT_EQ(TestDrives::readText(drives.native('E', "GSM/RV731Q-40K.BIN")), before);
+    EXPECT_FALSE(fs::exists(drives.native('C', "TavrinoxaBackup/RV731Q-40K.BIN"))) << "no cut backup either";
+}
+
+// Every field at the longest the file keeps, the password at the longest its
+// field takes: the encoded file still holds all of it.
+TEST_F(EncryptedFileTest, TheLongestFieldsStillFit)
+{
+    withDrives("CE");
+    for (const char* model : {"RV731Q-33K", "RV731Q-40K"}) {
+        MainParaCore& c = open(model);
+        ParameterRecords& records = context->records();
+        for (std::size_t field = 0; field < NetworkParameters::FieldCount; ++field)
+            records.networkParameters.fields[field] = std::string(static_cast<std::size_t>(networkFieldLimit(field)), 'n');
+        records.networkParameters.smtpSecurity = "99999";
+        for (std::string& field : records.ftpParameters.fields)
+            field = std::string(100, 'f');
+        for (std::string& field : c.customerInfo())
+            field = std::string(80, 'c');
+        for (std::size_t key = 0; key < kCameraKeyCount; ++key)
+            records.cameraSettings.setValue(static_cast<CameraKey>(key), -2147483647 - 1);
+        records.cameraSettings.setCameraName(std::string(20, 'k'));
+        const auto text = c.parameterText();
+        ASSERT_TRUE(text.has_value());
+        EXPECT_LE(reducedLength(*text), kMaxTextBytes) << model;
+        messages.clear();
+        c.saveAll();
+        EXPECT_EQ(messages.texts().back(), "OK,All parameters have been saved success !") << model;
+    }
 }
 
 TEST_F(EncryptedFileTest, OnlyTheEncryptedModelsOpenThisVariant)

@@ -211,7 +211,7 @@ TEST_F(TargetDisksTest, CancelledSaveWritesNothing)
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
-TEST_F(TargetDisksTest, FailedCardWriteStillPlacesTheSoundAndRemovesOtherCopies)
+TEST_F(TargetDisksTest, FailedCardWriteStillPlacesTheSoundButKeepsTheOtherCopies)
 {
     withDrives("CDE");
     put('D', "GSM/TQ270.TXT", parameterFile("TQ270", "d"));
@@ -232,8 +232,10 @@ TEST_F(TargetDisksTest, FailedCardWriteStillPlacesTheSoundAndRemovesOtherCopies)
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[1].text, "Save failed ,please check your disk and try again later!");
     EXPECT_EQ(messages.shown()[1].icon, MessageIcon::Error);
+    EXPECT_EQ(messages.shown()[1].detail, "E:\\GSM\\TQ270.TXT: the file is read-only");
     EXPECT_EQ(placed, 1);
-    EXPECT_FALSE(has('D', "GSM/TQ270.TXT"));
+    // The card holds no new file, so D:'s copy may be the only good one.
+    EXPECT_EQ(TestDrives::readText(drives.native('D', "GSM/TQ270.TXT")), parameterFile("TQ270", "d"));
 }
 
 TEST_F(TargetDisksTest, SoundIsPlacedOnlyForAudioModelsWithAChosenFile)

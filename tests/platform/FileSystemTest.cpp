@@ -117,6 +117,70 @@ TEST_F(FileSystemTest, AFileOverTheLimitIsNotRead)
     EXPECT_EQ(files.readFile("E:\\GSM\\BIG.TXT", limitSized.size()), limitSized);
 }
 
+TEST_F(FileSystemTest, TheHeadOfAFileOfAnySizeIsRead)
+{
+    TestDrives::writeText(drives.native('E', "GSM/BIG.BIN"), std::string(70000, 'a') + "tail");
+    EXPECT_EQ(files.readFileHead("E:\\GSM\\BIG.BIN", 10), std::string(10, 'a'));
+    EXPECT_EQ(files.readFileHead("E:\\GSM\\BIG.BIN", 70004)->substr(70000), "tail");
+    EXPECT_EQ(files.readFileHead("E:\\GSM\\TQ270.TXT", 10), "old") << "a shorter file comes whole";
+    const fs::path fifo = drives.native('E', "GSM/FIFO.BIN");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    EXPECT_EQ(files.readFileHead("E:\\GSM\\FIFO.BIN", 10), std::nullopt);
+}
+
+// The new file takes the old one's place in one step, or nothing changes.
+TEST_F(FileSystemTest, ReplaceSwapsInTheNewFileOrLeavesTheOldOne)
+{
+    TestDrives::writeText(drives.native('E', "GSM/.new.tmp"), "new");
+    ASSERT_TRUE(files.setAttributes("E:\\GSM\\TQ270.TXT", FileAttribute::ReadOnly));
+    EXPECT_FALSE(files.replace("E:\\GSM\\.new.tmp", "E:\\GSM\\TQ270.TXT"));
+    EXPECT_EQ(files.lastError(), "the file is read-only");
+    EXPECT_EQ(TestDrives::readText(drives.native('E', "GSM/TQ270.TXT")), "old");
+
+    CUtil::ClearReadOnlyAttribute(files, "E:\\GSM\\TQ270.TXT");
+    EXPECT_TRUE(files.replace("E:\\GSM\\.new.tmp", "E:\\GSM\\TQ270.TXT"));
+    EXPECT_EQ(TestDrives::readText(drives.native('E', "GSM/TQ270.TXT")), "new");
+    EXPECT_FALSE(fs::exists(drives.native('E', "GSM/.new.tmp")));
+
+    fs::create_directories(drives.native('E', "GSM/DIR.TXT"));
+    TestDrives::writeText(drives.native('E', "GSM/.new.tmp"), "new");
+    EXPECT_FALSE(files.replace("E:\\GSM\\.new.tmp", "E:\\GSM\\DIR.TXT"));
+    EXPECT_TRUE(fs::is_directory(drives.native('E', "GSM/DIR.TXT")));
+}
+
+// A failure names its cause, so the user can act on it.
+TEST_F(FileSystemTest, AFailedWriteSaysWhy)
+{
+    struct Case
+    {
+        const char* path;
+        const char* cause;
+    } const cases[] = {
+        {"E:\\NOFOLDER\\TQ270.TXT", "the folder does not exist"},
+        {"F:\\GSM\\TQ270.TXT", "there is no drive F:"},
+        {"E:\\GSM", "something other than a file has the name"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(files.writeFile(c.path, "x")) << c.path;
+        EXPECT_EQ(files.lastError(), c.cause) << c.path;
+    }
+    ASSERT_TRUE(files.setAttributes("E:\\GSM\\TQ270.TXT", FileAttribute::ReadOnly));
+    EXPECT_FALSE(files.deleteFile("E:\\GSM\\TQ270.TXT"));
+    EXPECT_EQ(files.lastError(), "the file is read-only");
+    EXPECT_FALSE(files.createDirectory("E:\\GSM"));
+    EXPECT_EQ(files.lastError(), "File exists");
+}
+
+TEST_F(FileSystemTest, FreeSpaceIsTheVolumes)
+{
+    const auto free = files.freeSpace("E:\\GSM");
+    ASSERT_TRUE(free.has_value());
+    // Other programs write meanwhile: the two figures only come close.
+    const auto expected = static_cast<double>(fs::space(drives.native('E', "GSM")).available);
+    EXPECT_NEAR(static_cast<double>(*free), expected, 64.0 * 1024 * 1024);
+    EXPECT_EQ(files.freeSpace("F:\\"), std::nullopt);
+}
+
 // A card may hold links that lead anywhere on the PC; the tool acts only in
 // the folder its drive letter stands for.
 class FileSystemLinkTest : public FileSystemTest
