@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <iostream>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -19,7 +20,10 @@ int main(int argc, char* argv[])
 
     QtMessageService messages;
     SystemClock clock;
-    AppContext context(DriveMap::fromEnvironment(), RegistryStore::fromEnvironment(), messages, clock);
+    DriveMap drives = DriveMap::fromEnvironment();
+    for (const std::string& problem : drives.problems())
+        std::cerr << "krt-config: " << problem << "\n";
+    AppContext context(std::move(drives), RegistryStore::fromEnvironment(), messages, clock);
 
     const auto runMainDialog = [&context](const ModelDescriptor& model, const std::string& entry) {
         std::unique_ptr<CKRT_MainParaDlg> main;

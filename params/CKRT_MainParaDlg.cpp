@@ -190,6 +190,9 @@ void CKRT_MainParaDlg::showSaveTargets()
     }
     combo->setCurrentIndex(list.selected());
     m_showingTargets = false;
+    // With only C: in the list a save lands on the PC, which a user takes
+    // for the card unless told.
+    m_ui->noCardLabel->setVisible(!list.holdsCard());
 }
 
 void CKRT_MainParaDlg::refreshSaveTargets()

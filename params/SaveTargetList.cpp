@@ -9,6 +9,13 @@ bool SaveTargetList::contains(std::string_view item) const
     return std::find(m_items.begin(), m_items.end(), item) != m_items.end();
 }
 
+bool SaveTargetList::holdsCard() const
+{
+    return std::any_of(m_items.begin(), m_items.end(), [](const std::string& item) {
+        return !item.empty() && item.front() != 'C' && item.front() != 'c';
+    });
+}
+
 void SaveTargetList::clear()
 {
     m_items.clear();

@@ -13,6 +13,9 @@ public:
     [[nodiscard]] const std::vector<std::string>& items() const { return m_items; }
     [[nodiscard]] int selected() const { return m_selected; }
     [[nodiscard]] bool contains(std::string_view item) const;
+    /// True when an item lies on a drive other than C:, the PC's own: only
+    /// then can a save reach a memory card.
+    [[nodiscard]] bool holdsCard() const;
 
     void clear();
     /// Sorts the item in (letters compare without regard to case); keeps the

@@ -43,6 +43,31 @@ bool isCardFileSystem(std::string_view type)
     return std::find(std::begin(kTypes), std::end(kTypes), type) != std::end(kTypes);
 }
 
+// exfat-fuse and ntfs-3g both mount as plain "fuseblk": only the device
+// itself tells an exFAT card from a Windows disk.
+std::string mountedFileSystem(const std::string& type, const std::string& source, const VolumeTypeProbe& probe)
+{
+    if (type != "fuseblk" || !probe)
+        return type;
+    const std::string probed = probe(source);
+    return probed == "exfat" || probed == "vfat" || probed == "msdos" ? probed : type;
+}
+
+std::filesystem::path ownFolder()
+{
+    std::filesystem::path dataHome;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        dataHome = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        dataHome = std::filesystem::path(home) / ".local" / "share";
+    else
+        dataHome = std::filesystem::temp_directory_path();
+    const std::filesystem::path driveC = dataHome / "krt-config" / "drive_c";
+    std::error_code ec;
+    std::filesystem::create_directories(driveC, ec);
+    return driveC;
+}
+
 bool hasOption(std::string_view options, std::string_view option)
 {
     while (!options.empty()) {
@@ -64,29 +89,43 @@ int DriveMap::slot(char letter)
     return up - kFirstLetter;
 }
 
-DriveMap DriveMap::fromVariable(std::string_view text)
+DriveMap DriveMap::fromVariable(std::string_view text, std::vector<std::string>* problems)
 {
     DriveMap map;
+    auto leaveOut = [problems](std::string_view entry, const char* why) {
+        if (problems)
+            problems->push_back("KRT_DRIVES: \"" + std::string(entry) + "\" left out: " + why);
+    };
     while (!text.empty()) {
         const size_t end = text.find(';');
         const std::string_view entry = trimmed(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (entry.empty())
+            continue;
 
         const size_t eq = entry.find('=');
-        if (eq == std::string_view::npos)
+        if (eq == std::string_view::npos) {
+            leaveOut(entry, "an entry is LETTER=FOLDER, such as E=/media/me/CARD");
             continue;
+        }
         std::string_view letter = trimmed(entry.substr(0, eq));
         if (letter.size() == 2 && letter[1] == ':')
             letter.remove_suffix(1);
         const std::string_view path = trimmed(entry.substr(eq + 1));
-        if (letter.size() != 1 || slot(letter[0]) < 0 || path.empty())
+        if (letter.size() != 1 || slot(letter[0]) < 0) {
+            leaveOut(entry, "the drive is one letter from C to Z");
             continue;
+        }
+        if (path.empty()) {
+            leaveOut(entry, "no folder after the \"=\"");
+            continue;
+        }
         map.set(letter[0], std::string(path));
     }
     return map;
 }
 
-std::vector<std::string> DriveMap::removableMountPoints(std::string_view mountinfo)
+std::vector<std::string> DriveMap::removableMountPoints(std::string_view mountinfo, const VolumeTypeProbe& probe)
 {
     struct Volume
     {
@@ -109,7 +148,9 @@ std::vector<std::string> DriveMap::removableMountPoints(std::string_view mountin
         std::string point = unescapeMountField(fields[4]);
         if (!isBelow(point, "/media/") && !isBelow(point, "/run/media/") && !isBelow(point, "/mnt/"))
             continue;
-        if (!isCardFileSystem(dash[1]) || !hasOption(fields[5], "rw") || hasOption(dash[3], "ro"))
+        if (!hasOption(fields[5], "rw") || hasOption(dash[3], "ro"))
+            continue;
+        if (!isCardFileSystem(mountedFileSystem(dash[1], unescapeMountField(dash[2]), probe)))
             continue;
         volumes.push_back({std::move(point), fields[2] + " " + unescapeMountField(fields[3])});
     }
@@ -171,21 +212,17 @@ void DriveMap::rescanSystem()
 
 DriveMap DriveMap::fromEnvironment()
 {
-    if (const char* value = std::getenv("KRT_DRIVES"); value && *value)
-        return fromVariable(value);
-
-    std::filesystem::path dataHome;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        dataHome = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        dataHome = std::filesystem::path(home) / ".local" / "share";
-    else
-        dataHome = std::filesystem::temp_directory_path();
-    const std::filesystem::path driveC = dataHome / "krt-config" / "drive_c";
-    std::error_code ec;
-    std::filesystem::create_directories(driveC, ec);
-
-    DriveMap map = automatic(driveC.string(), {});
+    if (const char* value = std::getenv("KRT_DRIVES"); value && *value) {
+        std::vector<std::string> problems;
+        DriveMap map = fromVariable(value, &problems);
+        map.m_problems = std::move(problems);
+        // Without C: there is no backup copy and no staging folder: SAVE
+        // would report success with nothing kept on the PC.
+        if (!map.nativeRoot('C'))
+            map.set('C', ownFolder().string());
+        return map;
+    }
+    DriveMap map = automatic(ownFolder().string(), {});
     map.rescanSystem();
     return map;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/VolumeProbe.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -18,14 +20,18 @@ public:
     DriveMap() = default;
 
     /// "C=/path;E=/media/me/CARD": the form of the KRT_DRIVES variable.
-    /// Entries without a letter C..Z or without a path are ignored.
-    [[nodiscard]] static DriveMap fromVariable(std::string_view text);
+    /// Entries without a letter C..Z or without a path are left out, each
+    /// with a line in `problems` when it is given.
+    [[nodiscard]] static DriveMap fromVariable(std::string_view text, std::vector<std::string>* problems = nullptr);
 
     /// Mount points of the volumes in a /proc/self/mountinfo text that can be
     /// a camera's card: below /media/, /run/media/ or /mnt/, FAT or exFAT
-    /// (also through FUSE), mounted writable; sorted, one per volume (the
-    /// first mount point of a device and folder mounted more than once).
-    [[nodiscard]] static std::vector<std::string> removableMountPoints(std::string_view mountinfo);
+    /// (also through FUSE: a "fuseblk" mount is what `probe` says its
+    /// device holds), mounted writable; sorted, one per volume (the first
+    /// mount point of a device and folder mounted more than once).
+    [[nodiscard]] static std::vector<std::string>
+    removableMountPoints(std::string_view mountinfo,
+                         const VolumeTypeProbe& probe = VolumeProbe::systemFileSystemType);
 
     /// C: is the tool's own folder on the PC; D: onwards are the given
     /// volumes in order, as many as there are letters.
@@ -33,7 +39,14 @@ public:
 
     /// KRT_DRIVES when set, else the automatic map over
     /// $XDG_DATA_HOME/krt-config/drive_c (created) and /proc/self/mountinfo.
+    /// C: always exists: KRT_DRIVES without one gets the tool's own folder,
+    /// as the automatic map has it. What KRT_DRIVES holds that is no drive
+    /// is in problems().
     [[nodiscard]] static DriveMap fromEnvironment();
+
+    /// The entries of KRT_DRIVES that were left out, one line each, for the
+    /// front end to report at start.
+    [[nodiscard]] const std::vector<std::string>& problems() const { return m_problems; }
 
     void set(char letter, std::string nativeDir);
 
@@ -61,4 +74,5 @@ private:
 
     std::array<std::string, kLastLetter - kFirstLetter + 1> m_roots;
     bool m_automatic = false;
+    std::vector<std::string> m_problems;
 };

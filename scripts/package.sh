@@ -10,7 +10,7 @@ build=$root/build-package
 # What building the programs and the package needs; the test-only packages
 # stay with the full list of setup.sh. dpkg-dev brings dpkg-shlibdeps, which
 # CPack runs to name the libraries the programs link.
-bash "$root/scripts/setup.sh" cmake g++ make qt6-base-dev qt6-svg-dev ffmpeg dpkg-dev
+bash "$root/scripts/setup.sh" cmake g++ make qt6-base-dev qt6-svg-dev libudev-dev libblkid-dev ffmpeg dpkg-dev
 
 # Compiled as Debian compiles its own packages: dpkg-buildflags gives -O2 and
 # the hardening flags. Release's own -O3 is left out; it gains nothing here,

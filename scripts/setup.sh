@@ -7,9 +7,11 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev
+  libudev-dev libblkid-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg
   xvfb xauth imagemagick
+  dosfstools exfatprogs
   dpkg-dev desktop-file-utils appstream
 )
 if [ $# -gt 0 ]; then

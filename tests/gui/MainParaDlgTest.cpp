@@ -272,3 +272,36 @@ TEST_F(MainParaDlgTest, BannerClickOpensAbout)
 }
 
 } // namespace
+
+namespace {
+
+// With no card in, the only target is a folder on the PC; a user who is not
+// told saves there believing the file is on the card.
+TEST(MainParaDlgNoCardTest, SaysSoWhileNoCardIsInAndStopsOnceOneIs)
+{
+    TestDrives drives;
+    drives.addDrive('C');
+    const std::filesystem::path card = drives.addDrive('E', false);
+    RecordingMessageService messages;
+    FixedClock clock({2025, 6, 1, 8, 30, 0});
+    AppContext context(drives.map(), RegistryStore((drives.base() / "registry").string()), messages, clock);
+    CKRT_MainParaDlg dlg(context, "TQ270");
+    ASSERT_TRUE(dlg.initialise());
+
+    auto* line = dlg.findChild<QLabel*>("noCardLabel");
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->isVisibleTo(&dlg));
+    EXPECT_EQ(line->text(), "No memory card found. Insert the card; it is added when you open this list.");
+    auto* targets = control<QComboBox>(&dlg, 1000);
+    ASSERT_EQ(targets->count(), 1);
+    EXPECT_EQ(targets->itemData(0, Qt::ToolTipRole).toString().toStdString(), (drives.base() / "C").string())
+        << "the C: entry names the folder it stands for";
+
+    std::filesystem::create_directories(card);
+    targets->showPopup();
+    targets->hidePopup();
+    EXPECT_EQ(targets->count(), 2);
+    EXPECT_FALSE(line->isVisibleTo(&dlg)) << "the card is in the list now";
+}
+
+} // namespace

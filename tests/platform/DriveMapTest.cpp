@@ -3,11 +3,44 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// A mistyped entry used to vanish without a word, and with it the card.
+TEST(DriveMapVariable, EntriesThatAreNoDriveAreNamed)
+{
+    std::vector<std::string> problems;
+    const DriveMap map = DriveMap::fromVariable("E:/x;E=;B=/b;C=/c;;F=/f", &problems);
+    EXPECT_EQ(map.nativeRoot('C'), "/c");
+    EXPECT_EQ(map.nativeRoot('F'), "/f");
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "KRT_DRIVES: \"E:/x\" left out: an entry is LETTER=FOLDER, such as E=/media/me/CARD",
+                            "KRT_DRIVES: \"E=\" left out: no folder after the \"=\"",
+                            "KRT_DRIVES: \"B=/b\" left out: the drive is one letter from C to Z",
+                        }));
+}
+
+// Without C: a save kept no backup and the sound had no staging folder, and
+// SAVE still said it had saved.
+TEST(DriveMapVariable, CIsTheToolsOwnFolderWhenTheVariableMapsNone)
+{
+    TestDrives drives;
+    const fs::path data = drives.base() / "data";
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    ::setenv("KRT_DRIVES", "E=/media/me/CARD;E:/typo", 1);
+    const DriveMap map = DriveMap::fromEnvironment();
+    ::unsetenv("KRT_DRIVES");
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(map.nativeRoot('C'), (data / "krt-config" / "drive_c").string());
+    EXPECT_TRUE(fs::is_directory(data / "krt-config" / "drive_c"));
+    EXPECT_EQ(map.nativeRoot('E'), "/media/me/CARD");
+    ASSERT_EQ(map.problems().size(), 1u);
+    EXPECT_NE(map.problems()[0].find("\"E:/typo\""), std::string::npos);
+}
 
 TEST(DriveMapVariable, ParsesLettersAndSkipsWhatIsNotADrive)
 {
@@ -55,10 +88,63 @@ TEST(DriveMapMounts, OnlyWritableFatOrExfatVolumesOncePerVolume)
         "79 22 8:81 / /media/me/SDXC rw,nosuid shared:56 - exfat /dev/sdf1 rw\n"
         "80 22 8:97 / /media/me/OLD rw,nosuid shared:57 - msdos /dev/sdg1 rw\n"
         "81 22 8:113 / /media/me/RO-SUPER rw,nosuid shared:58 - vfat /dev/sdh1 ro\n";
-    EXPECT_EQ(DriveMap::removableMountPoints(mountinfo),
+    const auto ntfs = [](const std::string&) { return std::string("ntfs"); };
+    EXPECT_EQ(DriveMap::removableMountPoints(mountinfo, ntfs),
               (std::vector<std::string>{"/media/me/BIG", "/media/me/CARD", "/media/me/OLD", "/media/me/SDXC",
                                         "/mnt/dcim"}))
         << "the second mount of /dev/sdb1 is the same card; its DCIM folder bound elsewhere is another root";
+}
+
+// exfat-fuse shows an exFAT card as plain "fuseblk", as ntfs-3g shows a
+// Windows disk: what the device holds decides.
+TEST(DriveMapMounts, AFuseMountGetsALetterWhenItsDeviceHoldsACardFileSystem)
+{
+    const char* mountinfo =
+        "90 22 0:70 / /media/me/SDXC rw,nosuid shared:60 - fuseblk /dev/sdb1 rw,user_id=0,allow_other\n"
+        "91 22 0:71 / /media/me/WINDOWS rw,nosuid shared:61 - fuseblk /dev/sdc1 rw,user_id=0\n"
+        "92 22 0:72 / /media/me/OLDCARD rw,nosuid shared:62 - fuseblk /dev/sdd1 rw,user_id=0\n"
+        "93 22 0:73 / /media/me/MYSTERY rw,nosuid shared:63 - fuseblk /dev/sde1 rw,user_id=0\n"
+        "94 22 0:74 / /media/me/SSHFS rw,nosuid shared:64 - fuse.sshfs me@host: rw,user_id=0\n";
+    std::vector<std::string> asked;
+    const auto probe = [&asked](const std::string& device) {
+        asked.push_back(device);
+        if (device == "/dev/sdb1")
+            return std::string("exfat");
+        if (device == "/dev/sdc1")
+            return std::string("ntfs");
+        if (device == "/dev/sdd1")
+            return std::string("vfat");
+        return std::string();
+    };
+    EXPECT_EQ(DriveMap::removableMountPoints(mountinfo, probe),
+              (std::vector<std::string>{"/media/me/OLDCARD", "/media/me/SDXC"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"/dev/sdb1", "/dev/sdc1", "/dev/sdd1", "/dev/sde1"}))
+        << "only fuseblk mounts are probed";
+}
+
+// The system's own probe on images of the file systems a card may hold and
+// one it does not (no udev entry for a file: libblkid reads it).
+TEST(DriveMapMounts, TheSystemProbeTellsCardFileSystemsFromOthers)
+{
+    TestDrives drives;
+    struct Case
+    {
+        const char* command;
+        const char* type;
+    } const cases[] = {{"mkfs.vfat", "vfat"}, {"mkfs.exfat", "exfat"}, {"mke2fs -q -F -t ext4", "ext4"}};
+    int probed = 0;
+    for (const Case& c : cases) {
+        const fs::path image = drives.base() / (std::string(c.type) + ".img");
+        fs::resize_file((TestDrives::writeText(image, ""), image), 8 << 20);
+        const std::string make = std::string(c.command) + " " + image.string() + " >/dev/null 2>&1";
+        if (std::system(make.c_str()) != 0)
+            continue; // the tool is not installed here
+        ++probed;
+        EXPECT_EQ(VolumeProbe::systemFileSystemType(image.string()), c.type);
+    }
+    EXPECT_EQ(VolumeProbe::systemFileSystemType((drives.base() / "missing").string()), "");
+    if (probed == 0)
+        GTEST_SKIP() << "no mkfs program to make an image with";
 }
 
 TEST(DriveMapMounts, AutomaticMapPutsThePcOnCAndVolumesFromD)
