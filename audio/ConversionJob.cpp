@@ -1,17 +1,18 @@
 #include "audio/ConversionJob.h"
 
+#include "platform/ChildProcess.h"
+
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -20,6 +21,25 @@ namespace {
 constexpr std::array<const char*, 12> kOptions{"-ac",          "1",  "-ar",     "22050",    "-acodec", "pcm_u8",
                                                "-map_metadata", "-1", "-fflags", "+bitexact", nullptr,   nullptr};
 constexpr std::size_t kOptionCount = 10;
+
+// What the camera's format takes: 8-bit mono samples at 22050 Hz after the
+// 44-byte header.
+constexpr double kBytesPerSecond = 22050;
+constexpr double kHeaderBytes = 44;
+
+std::string megabytes(double bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", bytes / (1024.0 * 1024.0));
+    return text;
+}
+
+// Progress lines ("size= ... time=...") say nothing about a failure.
+bool isProgressLine(const std::string& line)
+{
+    return line.rfind("size=", 0) == 0 ||
+           (line.find("time=") != std::string::npos && line.find("bitrate=") != std::string::npos);
+}
 
 std::string quoted(const std::string& text)
 {
@@ -83,27 +103,22 @@ bool ConversionJob::start()
 
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+        m_failure = std::string("the conversion program could not be started: ") + std::strerror(errno);
         m_state = State::Failed;
         return false;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
-
-    std::vector<char*> argv{m_program.data(), const_cast<char*>("-i"), m_source.data()};
+    std::vector<std::string> argv{m_program, "-i", m_source};
     for (std::size_t i = 0; i < kOptionCount; ++i)
-        argv.push_back(const_cast<char*>(kOptions[i]));
-    argv.push_back(m_target.data());
-    argv.push_back(nullptr);
+        argv.emplace_back(kOptions[i]);
+    argv.push_back(m_target);
 
-    const int rc = ::posix_spawn(&m_pid, m_program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    m_pid = ChildProcess::start(argv, pipeFds[1]);
+    const int startError = errno;
     ::close(pipeFds[1]);
-    if (rc != 0) {
+    if (m_pid < 0) {
         ::close(pipeFds[0]);
         m_pid = -1;
+        m_failure = std::string("the conversion program could not be started: ") + std::strerror(startError);
         m_state = State::Failed;
         return false;
     }
@@ -129,8 +144,16 @@ void ConversionJob::readReport()
     // Keep the head (the source's duration) and the latest progress line.
     if (m_report.size() > 65536)
         m_report.erase(8192, m_report.size() - 16384);
-    if (m_duration <= 0)
+    if (m_duration <= 0) {
         m_duration = secondsAfter(m_report, "Duration: ", false);
+        const double needed = kHeaderBytes + std::ceil(m_duration * kBytesPerSecond);
+        if (m_duration > 0 && m_spaceAvailable && needed > static_cast<double>(*m_spaceAvailable)) {
+            m_failure = "not enough space on the card: " + megabytes(needed) + " needed, " +
+                        megabytes(static_cast<double>(*m_spaceAvailable)) + " free";
+            stop(State::Failed);
+            return;
+        }
+    }
     const double done = secondsAfter(m_report, "time=", true);
     if (m_duration > 0 && done >= 0)
         m_percent = std::min(100, static_cast<int>(done * 100 / m_duration));
@@ -138,6 +161,8 @@ void ConversionJob::readReport()
 
 void ConversionJob::reap(bool block)
 {
+    if (m_pid < 0)
+        return; // waitpid(-1) would take any child of the tool
     int status = 0;
     pid_t rc;
     do {
@@ -146,7 +171,10 @@ void ConversionJob::reap(bool block)
     if (rc != m_pid)
         return;
     m_pid = -1;
-    readReport();
+    if (m_state == State::Running)
+        readReport();
+    if (WIFEXITED(status))
+        m_exitStatus = WEXITSTATUS(status);
     if (m_state == State::Running)
         m_state = WIFEXITED(status) && WEXITSTATUS(status) == 0 ? State::Finished : State::Failed;
     if (m_state == State::Finished)
@@ -173,10 +201,39 @@ ConversionJob::State ConversionJob::wait()
 
 void ConversionJob::cancel()
 {
+    stop(State::Cancelled);
+}
+
+void ConversionJob::stop(State state)
+{
     if (m_state != State::Running)
         return;
-    m_state = State::Cancelled;
+    m_state = state;
     ::kill(m_pid, SIGTERM);
     reap(true);
     std::remove(m_target.c_str());
+}
+
+std::string ConversionJob::failure() const
+{
+    if (!m_failure.empty())
+        return m_failure;
+    // The program's own last word: "call.mp3: Invalid data found when
+    // processing input", "No space left on device".
+    std::string last;
+    std::size_t begin = 0;
+    while (begin < m_report.size()) {
+        std::size_t end = m_report.find_first_of("\r\n", begin);
+        if (end == std::string::npos)
+            end = m_report.size();
+        const std::string line = m_report.substr(begin, end - begin);
+        if (line.find_first_not_of(" \t") != std::string::npos && !isProgressLine(line))
+            last = line;
+        begin = end + 1;
+    }
+    if (!last.empty())
+        return last;
+    if (m_exitStatus > 0)
+        return "the conversion program ended with status " + std::to_string(m_exitStatus);
+    return "the conversion program ended without a sound";
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -42,13 +44,23 @@ public:
     /// Stops the program and removes what it wrote.
     void cancel();
 
+    /// Stops the conversion as soon as the program has told the source's
+    /// length, when the converted sound (22,050 bytes a second) would not
+    /// fit in `bytes`: a full card then keeps its old sound, and the user
+    /// learns why.
+    void setSpaceAvailable(std::uintmax_t bytes) { m_spaceAvailable = bytes; }
+
     [[nodiscard]] State state() const { return m_state; }
     /// 0..100 once the source's duration is known, else -1.
     [[nodiscard]] int percent() const { return m_percent; }
+    /// Why a failed conversion failed, in words for the user: the program's
+    /// last error line, or that the card has no room.
+    [[nodiscard]] std::string failure() const;
 
 private:
     void readReport();
     void reap(bool block);
+    void stop(State state);
 
     std::string m_program;
     std::string m_commandFile;
@@ -60,4 +72,7 @@ private:
     double m_duration = 0;
     int m_percent = -1;
     State m_state = State::NotStarted;
+    std::optional<std::uintmax_t> m_spaceAvailable;
+    std::string m_failure;
+    int m_exitStatus = -1;
 };

@@ -17,8 +17,24 @@ std::string joinPath(const std::string& folder, const std::string& name)
 
 } // namespace
 
+namespace {
+
+// The platform's ffmpeg is often a link (/usr/local/bin, alternatives, a
+// snap). It lies on the PC, not on a card, so the link is followed, and the
+// file it names is what gets staged.
+std::string resolvedProgram(std::string program)
+{
+    if (program.empty())
+        return program;
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(program, ec);
+    return ec ? program : real.string();
+}
+
+} // namespace
+
 ConversionTool::ConversionTool(FileSystem& files, MessageService& messages, std::string program)
-    : m_files(files), m_messages(messages), m_program(std::move(program))
+    : m_files(files), m_messages(messages), m_program(resolvedProgram(std::move(program)))
 {
     m_folder = files.nativePath(kStagingFolder).value_or(std::string());
     m_stagedProgram = files.nativePath(kStagedProgram).value_or(std::string());

@@ -54,6 +54,9 @@ public:
     /// a file could not be deleted.
     static bool EmptyDirectory(FileSystem& files, std::string_view folder);
 
+    /// The native path of the program that is staged (a link resolved to
+    /// the file it names); empty when there is none.
+    [[nodiscard]] const std::string& program() const { return m_program; }
     /// Native paths of the staged program and the command file.
     [[nodiscard]] const std::string& stagedProgram() const { return m_stagedProgram; }
     [[nodiscard]] const std::string& commandFile() const { return m_commandFile; }

@@ -228,6 +228,126 @@ TEST_F(GameCallAudioTest, AReadOnlySoundFromAnEarlierSaveIsReplaced)
     EXPECT_TRUE(messages.shown().empty());
 }
 
+// The card's sound goes only once the new one is complete: every way a
+// conversion can fail leaves the camera the sound it had, and nothing else.
+TEST_F(GameCallAudioTest, AFailedConversionLeavesTheOldSound)
+{
+    tool->startStaging();
+    const fs::path junk = drives.base() / "junk.mp3";
+    TestDrives::writeText(junk, std::string(4096, '\x5a'));
+    const fs::path longTone = drives.base() / "long.wav";
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=600", longTone.string()}));
+    struct Case
+    {
+        const char* what;
+        fs::path source;
+        bool cancel;
+        std::uintmax_t free;
+        const char* detail;
+    } const cases[] = {
+        {"not a sound", junk, false, 1u << 30, "junk.mp3: "}, // the program's own words about it
+        {"a source that vanished", drives.base() / "gone.mp3", false, 1u << 30, "No such file or directory"},
+        {"a full card", longTone, false, 1000, "not enough space on the card: 12.6 MB needed, 0.0 MB free"},
+        {"Cancel", longTone, true, 1u << 30, nullptr},
+    };
+    for (const Case& c : cases) {
+        TestDrives::writeText(sound(), "old sound");
+        messages.clear();
+        audio->setSpaceProbe([&c](const std::string&) { return std::optional<std::uintmax_t>(c.free); });
+        audio->setConversionRunner([&c](ConversionJob& job) {
+            if (!c.cancel)
+                return job.wait();
+            job.poll(50);
+            job.cancel();
+            return job.state();
+        });
+        EXPECT_EQ(place(c.source), 0) << c.what;
+        EXPECT_EQ(TestDrives::readText(sound()), "old sound") << c.what;
+        EXPECT_EQ(fs::directory_entry(drives.native('E', "DCIM/100KRTIM")).exists() &&
+                      std::distance(fs::directory_iterator(drives.native('E', "DCIM/100KRTIM")), {}) == 1,
+                  true)
+            << c.what << ": the temporary file goes";
+        if (!c.detail) {
+            EXPECT_TRUE(messages.shown().empty()) << c.what;
+            continue;
+        }
+        ASSERT_EQ(messages.shown().size(), 1u) << c.what;
+        EXPECT_EQ(messages.shown()[0].text, "Transform Failed.") << c.what;
+        EXPECT_NE(messages.shown()[0].detail.find(c.detail), std::string::npos)
+            << c.what << ": " << messages.shown()[0].detail;
+    }
+}
+
+TEST_F(GameCallAudioTest, DecliningTheRenameKeepsTheOldSound)
+{
+    tool->startStaging();
+    TestDrives::writeText(sound(), "old sound");
+    TestDrives::writeText(drives.native('E', "DCIM/100KRTIM/IMAG0001.JPG"), "jpeg");
+    messages.answerNext(MessageAnswer::Cancel);
+    EXPECT_EQ(place(tone("call.wav")), 1);
+    EXPECT_EQ(TestDrives::readText(sound()), "old sound");
+    EXPECT_TRUE(fs::exists(drives.native('E', "DCIM/100KRTIM/IMAG0001.JPG")));
+}
+
+// The card's own files as the source: they are read before anything on the
+// card is renamed or replaced.
+TEST_F(GameCallAudioTest, ASourceOnTheCardItselfIsConvertedBeforeItMoves)
+{
+    tool->startStaging();
+    for (const char* name : {"ADUI0001.WAV", "VIDE0001.AVI"}) {
+        fs::remove_all(drives.native('E', "DCIM"));
+        const fs::path onCard = drives.native('E', std::string("DCIM/100KRTIM/") + name);
+        fs::create_directories(onCard.parent_path());
+        fs::copy_file(tone(std::string("call-") + name + ".wav"), onCard);
+        messages.clear();
+        EXPECT_EQ(place(onCard), 1) << name;
+        const std::string wav = TestDrives::readText(sound());
+        EXPECT_GT(wav.size(), 44u) << name;
+        EXPECT_EQ(le32(wav, 24), 22050u) << name;
+        for (const std::string& text : messages.texts())
+            EXPECT_NE(text, "Transform Failed.") << name;
+    }
+    EXPECT_TRUE(fs::exists(drives.native('E', "DCIM/100KRTIM/VIDE0001_RenameForSaveAudioFile.AVI")));
+    EXPECT_EQ(messages.texts().back(), "OK,audio file have been saved !");
+}
+
+// Where the platform's ffmpeg is a link, the file it names is staged.
+TEST_F(GameCallAudioTest, AConversionProgramBehindALinkIsStaged)
+{
+    const fs::path link = drives.base() / "bin" / "ffmpeg";
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(ConversionTool::findProgram(), link);
+    ConversionTool linked(context->files(), messages, link.string());
+    GameCallAudio withLink(*context, linked);
+    EXPECT_EQ(linked.program(), fs::canonical(link).string());
+    linked.startStaging();
+    ASSERT_TRUE(linked.waitUntilStaged());
+    context->records().gameCallAudioPath = tone("call.wav").string();
+    EXPECT_EQ(withLink.PlaceGameCallAudio("E:\\GSM\\TQ270.TXT"), 1);
+    EXPECT_GT(fs::file_size(sound()), 44u);
+}
+
+TEST_F(GameCallAudioTest, AMissingProgramSaysSo)
+{
+    ConversionTool none(context->files(), messages, "");
+    GameCallAudio withoutProgram(*context, none);
+    none.startStaging();
+    context->records().gameCallAudioPath = tone("call.wav").string();
+    EXPECT_EQ(withoutProgram.PlaceGameCallAudio("E:\\GSM\\TQ270.TXT"), 0);
+    EXPECT_EQ(messages.shown().back().detail, "no conversion program: ffmpeg is not installed");
+}
+
+// A save killed midway leaves its half-made sound; the next one removes it.
+TEST_F(GameCallAudioTest, ALeftoverTemporarySoundIsRemoved)
+{
+    tool->startStaging();
+    TestDrives::writeText(drives.native('E', "DCIM/100KRTIM/.krt-sound-abc123.wav"), "half");
+    TestDrives::writeText(drives.native('E', "DCIM/100KRTIM/.krt-sound-notes.txt"), "mine");
+    EXPECT_EQ(place(tone("call.wav")), 1);
+    EXPECT_FALSE(fs::exists(drives.native('E', "DCIM/100KRTIM/.krt-sound-abc123.wav")));
+    EXPECT_TRUE(fs::exists(drives.native('E', "DCIM/100KRTIM/.krt-sound-notes.txt")));
+}
+
 TEST_F(GameCallAudioTest, SaveOfAModelWithoutGameCallNeverTouchesDcim)
 {
     struct Case
