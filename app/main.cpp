@@ -3,6 +3,7 @@
 #include "models/ModelCatalogue.h"
 #include "params/CKRT_MainParaDlg.h"
 #include "params/CKRT_MainParaEncryptDlg.h"
+#include "platform/DialogScreenFit.h"
 #include "platform/Pictures.h"
 #include "platform/QtMessageService.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("krt-config"));
     QApplication::setApplicationVersion(QStringLiteral("2.9.0.9"));
     QApplication::setWindowIcon(Pictures::appIcon());
+    DialogScreenFit::Filter screenFit;
+    app.installEventFilter(&screenFit);
 
     QtMessageService messages;
     SystemClock clock;
