@@ -1,4 +1,3 @@
-#include "TestDrives.h"
 #include "camera/CKRT_CamPara4GDlg.h"
 #include "context/AppContext.h"
 #include "network/CKRT_WapInternetDlg.h"
@@ -6,26 +5,19 @@
 #include "platform/DialogControls.h"
 #include "platform/DialogScreenFit.h"
 
+#include "CameraDialogFixture.h"
+
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollArea>
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace {
 
-class DialogScreenFitTest : public testing::Test
+class DialogScreenFitTest : public CameraDialogFixture
 {
 protected:
-    DialogScreenFitTest() : clock({2025, 6, 1, 8, 30, 0})
-    {
-        drives.addDrive('C');
-        drives.addDrive('E');
-        context.emplace(drives.map(), RegistryStore((drives.base() / "registry").string()), messages, clock);
-    }
-
     static bool inside(const QWidget* widget, const QWidget* area)
     {
         for (const QWidget* w = widget; w; w = w->parentWidget())
@@ -33,11 +25,6 @@ protected:
                 return true;
         return false;
     }
-
-    TestDrives drives;
-    RecordingMessageService messages;
-    FixedClock clock;
-    std::optional<AppContext> context;
 };
 
 // A dialog taller or wider than the screen scrolls its contents; its
