@@ -218,7 +218,7 @@ function buildNetwork() {
 
   let security;
   if (state.hasSmtpSecurity) {
-    const box = fieldset(n.securityGroup);
+    const box = fieldset(n.securityGroup, 'stack');
     const encryptionId = nextId('enc');
     const encryption = el('input', {type: 'checkbox', id: encryptionId, accesskey: accessKey(n.encryptionLabel)});
     encryption.addEventListener('click', () => {
@@ -324,9 +324,11 @@ function buildCamera() {
     }
     if (!row) {
       // A field that shares the label before it stands beside it, after ":".
-      if (lastRow && control.kind === 'list' && lastKind === 'list' && lastLabel === control.label &&
-          lastRow.dataset.group === control.group) {
-        const sep = el('span', {id: nextId('sep'), class: 'sep', text: ':', 'aria-hidden': 'true'});
+      const pair = (control.kind === 'list' && lastKind === 'list') || (control.kind === 'time' && lastKind === 'date');
+      if (lastRow && pair && lastLabel === control.label && lastRow.dataset.group === control.group) {
+        const sep = el('span', {id: nextId('sep'), class: 'sep', text: control.kind === 'list' ? ':' : '', 'aria-hidden': 'true'});
+        if (control.kind === 'list')
+          lastRow.classList.add('pair');
         input.setAttribute('aria-labelledby', `${lastRow.dataset.labelId} ${sep.id}`);
         lastRow.append(sep, input);
         controls.set(control.ctrlId, {control, input, row: lastRow, own: false, sep});
@@ -478,10 +480,10 @@ function update() {
 // ---- model and card -------------------------------------------------------
 
 function cardLine() {
-  const where = root ? `the card “${root.name || 'private storage'}”` : 'no card opened yet';
-  return card.canOpenFolders() || useOpfs
-    ? `${state.cardPath} on ${where}.`
-    : `Save downloads ${state.fileName}: copy it to the camera's card as ${state.cardPath}.`;
+  if (!card.canOpenFolders() && !useOpfs)
+    return `Save downloads ${state.fileName}: copy it to the camera's card as ${state.cardPath}.`;
+  return root ? `${state.cardPath} on the card “${root.name || 'private storage'}”.`
+    : `No card open yet: “Open card” asks for the card's top folder and reads ${state.cardPath}.`;
 }
 
 function startSession(entry, cardBytes) {
