@@ -7,22 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 #
 #   cmake -DOUTPUT=<file.cpp> -DLAYOUTS="<file.ui>|..." -P GenerateDialogLayouts.cmake
 
-# The text's semicolons stand as <semicolon> here (see below).
-function(xml_unescape var text)
-  string(REPLACE "&lt<semicolon>" "<" text "${text}")
-  string(REPLACE "&gt<semicolon>" ">" text "${text}")
-  string(REPLACE "&quot<semicolon>" "\"" text "${text}")
-  string(REPLACE "&apos<semicolon>" "'" text "${text}")
-  string(REPLACE "&amp<semicolon>" "&" text "${text}")
-  string(REPLACE "<semicolon>" ";" text "${text}")
-  set(${var} "${text}" PARENT_SCOPE)
-endfunction()
-
-function(cpp_literal var text)
-  string(REPLACE "\\" "\\\\" text "${text}")
-  string(REPLACE "\"" "\\\"" text "${text}")
-  set(${var} "\"${text}\"" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/LayoutText.cmake)
 
 function(widget_kind var class)
   if(class STREQUAL "QGroupBox")
@@ -107,6 +92,7 @@ foreach(file IN LISTS LAYOUTS)
       set(want "")
     elseif(want MATCHES "^(text|title)$" AND line MATCHES "<string[^>]*>(.*)</string>")
       xml_unescape(value "${CMAKE_MATCH_1}")
+      string(REPLACE "<semicolon>" ";" value "${value}")
       if(want STREQUAL "title" AND title STREQUAL "")
         set(title "${value}")
       elseif(want STREQUAL "text")
@@ -134,7 +120,7 @@ foreach(file IN LISTS LAYOUTS)
   string(APPEND rows "    {\"${layout}\", ${titleLiteral}, kWidgets_${layout}},\n")
 endforeach()
 
-file(WRITE "${OUTPUT}.new"
+write_if_changed("${OUTPUT}"
 "// Generated from the dialog layouts by GenerateDialogLayouts.cmake; do not edit.
 #include \"models/DialogLayouts.h\"
 
@@ -151,5 +137,3 @@ std::span<const DialogLayout> DialogLayouts::all()
     return kLayouts;
 }
 ")
-execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.new" "${OUTPUT}")
-file(REMOVE "${OUTPUT}.new")

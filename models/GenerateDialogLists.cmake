@@ -4,21 +4,7 @@
 #
 #   cmake -DOUTPUT=<file.cpp> -DLAYOUTS="<dialog>=<file.ui>|..." -P GenerateDialogLists.cmake
 
-# The text's semicolons stand as <semicolon> here (see below).
-function(xml_unescape var text)
-  string(REPLACE "&lt<semicolon>" "<" text "${text}")
-  string(REPLACE "&gt<semicolon>" ">" text "${text}")
-  string(REPLACE "&quot<semicolon>" "\"" text "${text}")
-  string(REPLACE "&apos<semicolon>" "'" text "${text}")
-  string(REPLACE "&amp<semicolon>" "&" text "${text}")
-  set(${var} "${text}" PARENT_SCOPE)
-endfunction()
-
-function(cpp_literal var text)
-  string(REPLACE "\\" "\\\\" text "${text}")
-  string(REPLACE "\"" "\\\"" text "${text}")
-  set(${var} "\"${text}\"" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/LayoutText.cmake)
 
 set(body "")
 set(rows "")
@@ -64,7 +50,7 @@ foreach(layout IN LISTS LAYOUTS)
   endforeach()
 endforeach()
 
-file(WRITE "${OUTPUT}.new"
+write_if_changed("${OUTPUT}"
 "// Generated from the dialog layouts by GenerateDialogLists.cmake; do not edit.
 #include \"models/CameraDialogLists.h\"
 
@@ -81,5 +67,3 @@ std::span<const DialogList> CameraDialogLists::all()
     return kLists;
 }
 ")
-execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.new" "${OUTPUT}")
-file(REMOVE "${OUTPUT}.new")

@@ -91,6 +91,7 @@ export async function openPage(browser, site, {answers = [], query = '?card=opfs
     if (message.type() === 'error')
       page.errors.push(message.text());
   });
+  await page.bringToFront();
   await page.goto(site.url + query);
   await page.waitForSelector('body[data-ready="true"]');
   return page;
