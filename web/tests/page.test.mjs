@@ -198,6 +198,34 @@ test('a sound (MP3, WAV) gives the camera\'s WAV with the canonical header and t
   await pageNo.close();
 });
 
+test('without folder access the card file is opened with a file chooser and saved by download', async () => {
+  const page = await browser.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(String(error)));
+  page.on('dialog', (dialog) => dialog.accept());
+  // As in Firefox and Safari.
+  await page.evaluateOnNewDocument(() => { delete window.showDirectoryPicker; });
+  await page.goto(site.url);
+  await page.waitForSelector('body[data-ready="true"]');
+  await chooseModel(page, 'TQ270');
+  assert.match(await page.evaluate(() => document.getElementById('card-line').textContent), /GSM\\TQ270\.TXT/);
+  const desktop = path.join(expectedDir, 'edited', 'TQ270.TXT');
+  const [chooser] = await Promise.all([page.waitForFileChooser(), click(page, 'Open card')]);
+  await chooser.accept([desktop]);
+  const phone2 = await byLabel(page, 'Phone Number 2 :', 'textbox');
+  await page.waitForFunction((e) => e.value === '+491705550123', {}, phone2);
+  await save(page);
+  const downloaded = await page.evaluate(async () => {
+    const link = document.getElementById('card-download');
+    return {name: link.download, bytes: [...new Uint8Array(await (await fetch(link.href)).arrayBuffer())]};
+  });
+  assert.equal(downloaded.name, 'TQ270.TXT');
+  assert.equal(Buffer.from(downloaded.bytes).toString('latin1'), (await readFile(desktop)).toString('latin1'),
+    'loaded and saved unchanged, the clock included');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('the page fits a 1366x768 screen and a 390 px phone, every control labelled', async () => {
   for (const viewport of [{width: 1366, height: 768}, {width: 390, height: 844, isMobile: true, hasTouch: true}]) {
     const page = await openPage(browser, site, {viewport});
