@@ -3,15 +3,6 @@
 #include "models/ModelCatalogue.h"
 #include "ui_CKRT_CamPara4GDlg.h"
 
-namespace {
-
-namespace Ctl = CameraCtl;
-
-// " Cloudnest", " Email [GPRS]", " Phone [MMS]", "FTP": the last opens the FTP Setting dialog.
-constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
-
-} // namespace
-
 CKRT_CamPara4GDlg::CKRT_CamPara4GDlg(AppContext& context, std::string listEntry, QWidget* parent)
     : CameraSettingsDialog(context, std::move(listEntry), parent), m_ui(std::make_unique<Ui::CKRT_CamPara4GDlg>())
 {
@@ -20,8 +11,8 @@ CKRT_CamPara4GDlg::CKRT_CamPara4GDlg(AppContext& context, std::string listEntry,
                 .className = "CKRT_CamPara4GDlg",
                 .unknownModel = UnknownModel::InvalidCall,
                 .dialog = ModelCatalogue::k4GCameraDialog,
-                .sendToRadios = kSendToRadios,
-                .ftpRadio = Ctl::SendTo4,
+                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::k4GCameraDialog),
+                .ftpRadio = CameraCtl::SendTo4,
                 .smsQuestion = kSmsQuestion4G});
 }
 

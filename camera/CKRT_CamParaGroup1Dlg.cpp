@@ -3,15 +3,6 @@
 #include "models/ModelCatalogue.h"
 #include "ui_CKRT_CamParaGroup1Dlg.h"
 
-namespace {
-
-namespace Ctl = CameraCtl;
-
-// " Phone [MMS]" 0, " Email [MMS]" 1, " Email [GPRS]" 2.
-constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3};
-
-} // namespace
-
 CKRT_CamParaGroup1Dlg::CKRT_CamParaGroup1Dlg(AppContext& context, std::string listEntry, QWidget* parent)
     : CameraSettingsDialog(context, std::move(listEntry), parent),
       m_ui(std::make_unique<Ui::CKRT_CamParaGroup1Dlg>())
@@ -21,7 +12,7 @@ CKRT_CamParaGroup1Dlg::CKRT_CamParaGroup1Dlg(AppContext& context, std::string li
                 .className = "CKRT_CamParaGroup1Dlg",
                 .unknownModel = UnknownModel::Refused,
                 .dialog = ModelCatalogue::kGroup1CameraDialog,
-                .sendToRadios = kSendToRadios,
+                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::kGroup1CameraDialog),
                 .sendToNone = CameraDialogRules::kNone,
                 .smsQuestion = kSmsQuestion3G});
 }

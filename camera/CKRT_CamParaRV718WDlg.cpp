@@ -3,14 +3,6 @@
 #include "models/ModelCatalogue.h"
 #include "ui_CKRT_CamParaRV718WDlg.h"
 
-namespace {
-
-namespace Ctl = CameraCtl;
-
-constexpr int kSendToRadios[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4, Ctl::SendToFtp};
-
-} // namespace
-
 CKRT_CamParaRV718WDlg::CKRT_CamParaRV718WDlg(AppContext& context, std::string listEntry, QWidget* parent)
     : CameraSettingsDialog(context, std::move(listEntry), parent), m_ui(std::make_unique<Ui::CKRT_CamParaRV718WDlg>())
 {
@@ -19,8 +11,8 @@ CKRT_CamParaRV718WDlg::CKRT_CamParaRV718WDlg(AppContext& context, std::string li
                 .className = "CKRT_CamParaRV718WDlg",
                 .unknownModel = UnknownModel::InvalidCall,
                 .dialog = ModelCatalogue::kFullCameraDialog,
-                .sendToRadios = kSendToRadios,
-                .ftpRadio = Ctl::SendToFtp,
+                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::kFullCameraDialog),
+                .ftpRadio = CameraCtl::SendToFtp,
                 .smsQuestion = kSmsQuestion4G});
 }
 

@@ -103,6 +103,18 @@ constexpr ListBinding kLists158[] = {
     {Ctl::StopMinute, K::WorkHourStopM},
 };
 
+// Send To radios in stored-value order. Dialog 143's FTP radio is value 4
+// where a model shows it; dialog 204's " Cloudnest", " Email [GPRS]",
+// " Phone [MMS]", "FTP"; dialog 158's " Phone [MMS]", " Email [MMS]",
+// " Email [GPRS]"; dialog 156's " Local", " Phone [MMS]", " Email [GPRS]", " Call".
+constexpr int kSendTo143[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4, Ctl::SendToFtp};
+constexpr int kSendTo204[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
+constexpr int kSendTo158[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3};
+constexpr int kSendTo156[] = {Ctl::SendToLocal, Ctl::SendToPhone, Ctl::SendTo3, Ctl::SendTo4};
+
+// " Manual" (dialog 204: "Batch"), " Daily Report", " Instant", " Off".
+constexpr int kSendModeRadioCount = 4;
+
 constexpr ListBinding kSendModeLists[] = {
     {Ctl::SendTimeHour, K::DrTimeH},
     {Ctl::SendTimeMinute, K::DrTimeM},
@@ -165,6 +177,32 @@ std::optional<int> listFor(int dialog, CameraKey key)
 int offsetOf(CameraKey key)
 {
     return key == K::GameCallPlayTime ? -1 : 0;
+}
+
+std::span<const int> sendToRadios(int dialog)
+{
+    switch (dialog) {
+    case ModelCatalogue::kFullCameraDialog:
+        return kSendTo143;
+    case ModelCatalogue::k4GCameraDialog:
+        return kSendTo204;
+    case ModelCatalogue::kGroup1CameraDialog:
+        return kSendTo158;
+    case ModelCatalogue::kLayoutACameraDialog:
+        return kSendTo156;
+    default:
+        return {};
+    }
+}
+
+int sendModeRadioCount(int dialog)
+{
+    return dialog == ModelCatalogue::kLayoutACameraDialog ? 0 : kSendModeRadioCount;
+}
+
+bool hasTimeLapsePirRule(int dialog)
+{
+    return dialog != ModelCatalogue::kLayoutACameraDialog;
 }
 
 } // namespace CameraDialogBindings

@@ -30,4 +30,13 @@ namespace CameraDialogBindings {
 /// A list position is the value minus this ("Replay Time" shows -1 as "OFF").
 [[nodiscard]] int offsetOf(CameraKey key);
 
+/// The dialog's send-to radios in stored-value order, where Send To is a
+/// group of radios (dialog 154 has a drop list); a model's row of dialog
+/// 143 may give another order (`CameraDialogVariant::sendToRadios`).
+[[nodiscard]] std::span<const int> sendToRadios(int dialog);
+/// The send-mode radios of the dialog (none in dialog 156).
+[[nodiscard]] int sendModeRadioCount(int dialog);
+/// Whether Time Lapse and PIR Trigger may not both be OFF (every dialog but 156).
+[[nodiscard]] bool hasTimeLapsePirRule(int dialog);
+
 } // namespace CameraDialogBindings

@@ -11,9 +11,7 @@ namespace {
 
 constexpr std::size_t kValueBuffer = 10;
 constexpr int kValueLimit = 10;
-constexpr std::size_t kNameBuffer = 21;
-constexpr int kNameLimit = 20;
-constexpr const char* kCameraName = "Camera Name";
+constexpr std::size_t kNameBuffer = CameraSettingsSection::kCameraNameLimit + 1;
 
 template <typename Fn> void forEachKey(const ModelDescriptor& model, Fn fn)
 {
@@ -59,7 +57,7 @@ void read(const IniFile& file, const ModelDescriptor& model, CameraSettings& set
     });
     if (model.hasCameraName)
         settings.setCameraName(
-            CUtil::TrimText(file.read(kSection, kCameraName, "", kNameBuffer), kNameLimit));
+            CUtil::TrimText(file.read(kSection, kCameraName, "", kNameBuffer), kCameraNameLimit));
 }
 
 void write(IniFile& file, const ModelDescriptor& model, const CameraSettings& settings)

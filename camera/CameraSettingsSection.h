@@ -9,6 +9,9 @@ class IniFile;
 namespace CameraSettingsSection {
 
 inline constexpr const char* kSection = "Camera Setting";
+/// The camera name's key, and the bytes of it a read keeps.
+inline constexpr const char* kCameraName = "Camera Name";
+inline constexpr int kCameraNameLimit = 20;
 
 /// Reads the model's keys; a key that is missing or holds no leading number
 /// reads as 0, an empty "GameCall PlayTime" as -1 (off). The set-clock flag

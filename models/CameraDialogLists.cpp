@@ -18,14 +18,7 @@ std::vector<std::string> layoutItems(int dialog, int ctrlId)
 std::vector<std::string> modelItems(const ModelDescriptor& model, int ctrlId)
 {
     std::vector<std::string> items = layoutItems(model.cameraDialog, ctrlId);
-    std::span<const CameraDialogVariant> table;
-    if (model.cameraDialog == ModelCatalogue::kFullCameraDialog)
-        table = CameraDialogVariants::dialog143();
-    else if (model.cameraDialog == ModelCatalogue::k4GCameraDialog)
-        table = CameraDialogVariants::dialog204();
-    else if (model.cameraDialog == ModelCatalogue::kGroup1CameraDialog)
-        table = CameraDialogVariants::dialog158();
-    const CameraDialogVariant* variant = CameraDialogVariants::find(table, model.listEntry);
+    const CameraDialogVariant* variant = CameraDialogVariants::ofModel(model);
     if (!variant)
         return items;
     for (const ItemListEdit& edit : variant->lists) {

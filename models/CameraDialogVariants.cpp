@@ -321,4 +321,18 @@ const CameraDialogVariant* find(std::span<const CameraDialogVariant> table, std:
     return it == table.end() ? nullptr : &*it;
 }
 
+const CameraDialogVariant* ofModel(const ModelDescriptor& model)
+{
+    switch (model.cameraDialog) {
+    case ModelCatalogue::kFullCameraDialog:
+        return find(dialog143(), model.listEntry);
+    case ModelCatalogue::k4GCameraDialog:
+        return find(dialog204(), model.listEntry);
+    case ModelCatalogue::kGroup1CameraDialog:
+        return find(dialog158(), model.listEntry);
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace CameraDialogVariants

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "models/ModelCatalogue.h"
+
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -128,5 +130,9 @@ namespace CameraDialogVariants {
 
 /// The model's row, or nullptr when the dialog does not serve it.
 [[nodiscard]] const CameraDialogVariant* find(std::span<const CameraDialogVariant> table, std::string_view listEntry);
+
+/// The row of the model in the table of its camera dialog; nullptr for the
+/// dialogs without a table (154, 156).
+[[nodiscard]] const CameraDialogVariant* ofModel(const ModelDescriptor& model);
 
 } // namespace CameraDialogVariants

@@ -15,14 +15,7 @@ constexpr const char* kSmtpSsl = "SMTP SSL";
 constexpr int kSmtpSslLimit = 5;
 constexpr int kFtpLimit = 100;
 
-struct FieldKey
-{
-    const char* section;
-    const char* key;
-    int limit;
-};
-
-constexpr std::array<FieldKey, NetworkParameters::FieldCount> kNetworkKeys{{
+constexpr std::array<NetworkFieldKey, NetworkParameters::FieldCount> kNetworkKeys{{
     {kWap, "URL", 100},
     {kWap, "APN", 50},
     {kWap, "IP", 20},
@@ -38,8 +31,11 @@ constexpr std::array<FieldKey, NetworkParameters::FieldCount> kNetworkKeys{{
     {kInternet, "SendEmailPassword", 30},
 }};
 
-constexpr std::array<const char*, FtpParameters::FieldCount> kFtpKeys{"FTPServer", "FTPPort", "FTPAccount",
-                                                                      "FTPPassword"};
+constexpr NetworkFieldKey kSmtpSslKey{kInternet, kSmtpSsl, kSmtpSslLimit};
+constexpr std::array<NetworkFieldKey, FtpParameters::FieldCount> kFtpKeys{{{kFtp, "FTPServer", kFtpLimit},
+                                                                          {kFtp, "FTPPort", kFtpLimit},
+                                                                          {kFtp, "FTPAccount", kFtpLimit},
+                                                                          {kFtp, "FTPPassword", kFtpLimit}}};
 
 // A value is kept up to its limit, so the buffer holds one more.
 std::string readNormalised(const IniFile& file, const char* section, const char* key, int limit)
@@ -54,16 +50,31 @@ bool isVerbatim(std::size_t field, const NetworkSectionOptions& options)
 
 } // namespace
 
+const NetworkFieldKey& networkFieldKey(std::size_t field)
+{
+    return kNetworkKeys.at(field);
+}
+
+const NetworkFieldKey& smtpSecurityKey()
+{
+    return kSmtpSslKey;
+}
+
+const NetworkFieldKey& ftpFieldKey(std::size_t field)
+{
+    return kFtpKeys.at(field);
+}
+
 int networkFieldLimit(std::size_t field)
 {
-    return field < kNetworkKeys.size() ? kNetworkKeys[field].limit : 0;
+    return field < NetworkParameters::FieldCount ? networkFieldKey(field).limit : 0;
 }
 
 bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& options,
                          NetworkParameters& current, NetworkParameters& loadedCopy)
 {
     for (std::size_t i = 0; i < kNetworkKeys.size(); ++i) {
-        const FieldKey& k = kNetworkKeys[i];
+        const NetworkFieldKey& k = kNetworkKeys[i];
         current.fields[i] = isVerbatim(i, options)
                                 ? file.readVerbatim(k.section, k.key, static_cast<std::size_t>(k.limit) + 1)
                                 : readNormalised(file, k.section, k.key, k.limit);
@@ -79,7 +90,7 @@ bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& optio
 void SaveNetworkSections(IniFile& file, const NetworkSectionOptions& options, const NetworkParameters& params)
 {
     for (std::size_t i = 0; i < kNetworkKeys.size(); ++i) {
-        const FieldKey& k = kNetworkKeys[i];
+        const NetworkFieldKey& k = kNetworkKeys[i];
         if (isVerbatim(i, options))
             file.writeVerbatim(k.section, k.key, params.fields[i]);
         else
@@ -92,12 +103,12 @@ void SaveNetworkSections(IniFile& file, const NetworkSectionOptions& options, co
 bool LoadFtpSection(const IniFile& file, FtpParameters& params)
 {
     for (std::size_t i = 0; i < kFtpKeys.size(); ++i)
-        params.fields[i] = readNormalised(file, kFtp, kFtpKeys[i], kFtpLimit);
+        params.fields[i] = readNormalised(file, kFtp, kFtpKeys[i].key, kFtpLimit);
     return true;
 }
 
 void SaveFtpSection(IniFile& file, const FtpParameters& params)
 {
     for (std::size_t i = 0; i < kFtpKeys.size(); ++i)
-        file.write(kFtp, kFtpKeys[i], CUtil::TrimText(params.fields[i], kFtpLimit));
+        file.write(kFtp, kFtpKeys[i].key, CUtil::TrimText(params.fields[i], kFtpLimit));
 }

@@ -22,6 +22,21 @@ struct NetworkSectionOptions
     bool verbatimSendEmailPassword = false;
 };
 
+/// Where a record field stands in the file, and the bytes of it a read keeps.
+struct NetworkFieldKey
+{
+    const char* section;
+    const char* key;
+    int limit;
+};
+
+/// Fields 0 to 12 of `NetworkParameters`, in file order.
+[[nodiscard]] const NetworkFieldKey& networkFieldKey(std::size_t field);
+/// "SMTP SSL", written after the thirteen for models with the option.
+[[nodiscard]] const NetworkFieldKey& smtpSecurityKey();
+/// The four fields of `FtpParameters`, in file order.
+[[nodiscard]] const NetworkFieldKey& ftpFieldKey(std::size_t field);
+
 /// Reads "Via WAP Settings" and "Via Internet Settings" into both records;
 /// a missing key gives an empty field. Reading cannot fail.
 bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& options,

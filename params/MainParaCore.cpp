@@ -6,6 +6,7 @@
 #include "camera/CameraSettingsSection.h"
 #include "context/AppContext.h"
 #include "network/NetworkSections.h"
+#include "params/CustomerSection.h"
 #include "params/ParameterFileCodec.h"
 #include "params/TargetDisks.h"
 #include "platform/CUtil.h"
@@ -20,24 +21,12 @@ constexpr const char* kModelKey = "Model";
 constexpr std::size_t kFileMarkBuffer = 15;
 constexpr int kFileMarkLimit = 15;
 
-constexpr const char* kCustomerSection = "Receive number and receive email";
-constexpr std::array<const char*, MainParaCore::kCustomerFieldCount> kCustomerKeys{
-    "AdministratorNum", "PhoneNum2",     "PhoneNum3",     "PhoneNum4",
-    "ReceiveEmail1",    "ReceiveEmail2", "ReceiveEmail3", "ReceiveEmail4"};
-constexpr int kPhoneFieldCount = 4;
-constexpr std::size_t kReceiveEmail1 = 4;
-constexpr int kCustomerLimit = 80;
+using namespace CustomerSection;
+static_assert(kFieldCount == MainParaCore::kCustomerFieldCount);
 
 constexpr const char* kCardFolder = "GSM\\";
 constexpr const char* kLineBreakInValue = "a value holds a line break or a NUL byte";
 constexpr const char* kBackupFolder = "C:\\TavrinoxaBackup";
-
-// Phone numbers reach the camera as the digits (and a leading plus) alone.
-std::string cleanPhoneNumber(std::string text)
-{
-    std::erase_if(text, [](char c) { return c == '-' || c == '_' || c == ' '; });
-    return text;
-}
 
 } // namespace
 
@@ -202,11 +191,11 @@ int MainParaCore::Mng_CustomerInfoPara(int direction, IniFile& file)
     for (int i = 0; i < kCustomerFieldCount; ++i) {
         std::string& field = m_customer[i];
         if (direction == kRead) {
-            field = file.read(kCustomerSection, kCustomerKeys[i], "", kCustomerLimit + 1);
+            field = file.read(kSection, kKeys[i], "", kLimit + 1);
             continue;
         }
-        const std::string text = i < kPhoneFieldCount ? cleanPhoneNumber(field) : field;
-        file.write(kCustomerSection, kCustomerKeys[i], CUtil::TrimText(text, kCustomerLimit));
+        const std::string text = isPhoneField(i) ? cleanPhoneNumber(field) : field;
+        file.write(kSection, kKeys[i], CUtil::TrimText(text, kLimit));
     }
     return 1;
 }

@@ -49,7 +49,7 @@ int CUtil::GetDayForYMonth(MessageService& messages, int year, int month)
 
 bool CUtil::isValidClock(int year, int month, int day, int hour, int minute, int second)
 {
-    if (year < 1753 || year > 9999 || month < 1 || month > 12)
+    if (year < kFirstClockYear || year > kLastClockYear || month < 1 || month > 12)
         return false;
     return day >= 1 && day <= daysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 &&
            minute <= 59 && second >= 0 && second <= 59;

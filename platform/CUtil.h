@@ -29,7 +29,11 @@ public:
     /// programming error, reported, and answered with 28.
     static int GetDayForYMonth(MessageService& messages, int year, int month);
 
-    /// Year 1753..9999, month 1..12, a day of that month, hour 0..23,
-    /// minute and second 0..59.
+    /// The years of a valid clock.
+    static constexpr int kFirstClockYear = 1753;
+    static constexpr int kLastClockYear = 9999;
+
+    /// Year kFirstClockYear..kLastClockYear, month 1..12, a day of that
+    /// month, hour 0..23, minute and second 0..59.
     [[nodiscard]] static bool isValidClock(int year, int month, int day, int hour, int minute, int second);
 };
