@@ -1,18 +1,24 @@
 #pragma once
 
-#include "models/CameraLayoutKeys.h"
 #include "models/ModelCatalogue.h"
+#include "params/ParameterFileRules.h"
+#include "platform/DriveMap.h"
 #include "platform/MessageService.h"
 
 #include <filesystem>
-#include <ostream>
+#include <functional>
 #include <optional>
+#include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-/// What the commands of krt-cli share: the options, finding models and
-/// parameter files, the text of camera values, JSON strings.
+class Clock;
+
+/// What the commands of krt-cli share: the options, finding models, targets
+/// and parameter files, close names, JSON text.
 namespace cli {
 
 namespace fs = std::filesystem;
@@ -20,8 +26,6 @@ namespace fs = std::filesystem;
 inline constexpr int kOk = 0;
 inline constexpr int kFailure = 1;
 inline constexpr int kUsage = 2;
-
-inline constexpr const char* kCameraSection = "Camera Setting";
 
 struct Options
 {
@@ -35,39 +39,83 @@ struct Options
     bool json = false;
     bool yes = false;
     bool help = false;
+    /// The options given, by name ("--json"), for the per-command check.
+    std::set<std::string> given;
+};
+
+/// The run's surroundings: the drives of the environment and the clock.
+struct Environment
+{
+    DriveMap drives;
+    const Clock& clock;
 };
 
 /// Parses the options every command may take; false with a message on a
 /// usage error.
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::ostream& err);
 
+/// The candidates close to a mistyped name: a few edits away, or holding it.
+[[nodiscard]] std::vector<std::string> closeNames(std::string_view name, const std::vector<std::string>& candidates);
+/// "; did you mean A, B?" for the close names, or nothing.
+[[nodiscard]] std::string didYouMean(std::string_view name, const std::vector<std::string>& candidates);
+
 /// The model a name stands for, compared without regard to case; an
 /// unknown name is reported with the names close to it.
 const ModelDescriptor* findModel(std::string_view name, std::ostream& err);
+[[nodiscard]] bool isEncrypted(const ModelDescriptor& model);
 
-bool isEncodedName(const fs::path& path);
-std::optional<std::string> readWhole(const fs::path& path);
+/// A target of a command: a drive letter ("E:"), a folder or a file,
+/// found; or why it cannot be ("no such folder").
+struct Target
+{
+    std::string given;
+    fs::path path;           // the folder the letter stands for, or the path given
+    std::optional<char> letter;
+};
+using TargetOrError = std::variant<Target, std::string>;
+/// The target as a message starts with it: "cam1: ", "E: " (one colon).
+[[nodiscard]] std::string targetLabel(const std::string& given);
+/// `folderOnly`: the target must be a folder (a card to write).
+[[nodiscard]] TargetOrError findTarget(const DriveMap& drives, const std::string& given, bool folderOnly);
+/// "E:", "e:\" or "E:/": the letter; nothing for other text.
+[[nodiscard]] std::optional<char> driveLetterOf(std::string_view text);
 
 struct LoadedFile
 {
     fs::path path;
-    std::string text;
+    std::string text; // an encoded file's plain text
     const ModelDescriptor* model = nullptr;
 };
+using LoadedOrError = std::variant<LoadedFile, std::string>;
 
-/// Finds the parameter file (a file, or a card folder holding the model's
-/// file in GSM), decodes an encoded one, and works out its model.
-std::optional<LoadedFile> loadParameterFile(const std::string& where, const std::optional<std::string>& modelName,
-                                            std::ostream& err);
+/// Finds the parameter file of a target (a file, or a card folder holding
+/// one model's file in GSM), decodes an encoded one, and works out its
+/// model. A card with the files of several models is refused, naming them.
+[[nodiscard]] LoadedOrError loadParameterFile(const DriveMap& drives, const std::string& where,
+                                              const ModelDescriptor* model);
 
-std::optional<CameraKey> cameraKeyNamed(std::string_view name);
-std::optional<int> toInt(std::string_view text);
+/// Runs `each` on the parameter file of every target of a show or check
+/// (the positional arguments, with --model), inside {"files": [...]} with
+/// --json. A target without a file is reported, in the JSON list as
+/// {"target", "error"} too. `each` returns whether the file passed. The
+/// result is the exit status.
+int forEachParameterFile(const Options& options, const Environment& environment, std::ostream& out,
+                         std::ostream& err,
+                         const std::function<bool(const std::string& target, const LoadedFile& file)>& each);
 
-/// What the model's dialog shows for a camera key's stored value; nothing
-/// for a key that no list edits.
-std::optional<std::string> itemFor(const ModelDescriptor& model, CameraKey key, std::string_view stored);
+/// The bytes of a regular file up to the size of a parameter file; nothing
+/// for a larger file or one that cannot be read.
+[[nodiscard]] std::optional<std::string> readParameterBytes(const fs::path& path);
 
-std::string jsonString(std::string_view text);
+/// "[Camera Setting] PIR Trigger=9: not one of 0 Low, 1 Normal, 2 High, 3 OFF".
+[[nodiscard]] std::string problemText(const FileProblem& problem);
+
+/// A JSON string literal of the bytes (which are UTF-8 or ASCII here).
+[[nodiscard]] std::string jsonString(std::string_view text);
+[[nodiscard]] inline const char* jsonBool(bool value)
+{
+    return value ? "true" : "false";
+}
 
 /// A message service for a front end without a window: messages go to the
 /// error stream, questions are answered by --yes.
@@ -75,13 +123,7 @@ class CliMessages : public MessageService
 {
 public:
     CliMessages(std::ostream& err, bool yes) : m_err(err), m_yes(yes) {}
-    MessageAnswer show(const Message& message) override
-    {
-        m_err << "krt-cli: " << message.text << "\n";
-        if (message.buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
-        return m_yes ? MessageAnswer::Ok : MessageAnswer::Cancel;
-    }
+    MessageAnswer show(const Message& message) override;
 
 private:
     std::ostream& m_err;

@@ -3,29 +3,29 @@
 #include "cli/CliSupport.h"
 
 #include <ostream>
+#include <set>
+#include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
-/// The commands of krt-cli, one file each, and their help texts.
+/// The commands of krt-cli, one file each: name, help text, the options it
+/// takes, and what it runs.
 namespace cli {
 
-extern const char* const kModelsHelp;
-extern const char* const kShowHelp;
-extern const char* const kCheckHelp;
-extern const char* const kWriteHelp;
-extern const char* const kDecodeHelp;
-extern const char* const kEncodeHelp;
+struct Command
+{
+    const char* name;
+    const char* summary; // the line of the overview
+    const char* help;
+    std::set<std::string> options;
+    int (*run)(const Options& options, const Environment& environment, std::ostream& out, std::ostream& err);
+};
 
-int commandModels(std::ostream& out);
-int commandShow(const Options& options, std::ostream& out, std::ostream& err);
-int commandCheck(const Options& options, std::ostream& out, std::ostream& err);
-int commandWrite(const Options& options, std::ostream& out, std::ostream& err);
-int commandDecode(const Options& options, std::ostream& out, std::ostream& err);
-int commandEncode(const Options& options, std::ostream& err);
-
-/// Every problem of a parameter text for the model: keys the model's file
-/// does not have, keys it lacks, values outside their lists.
-std::vector<std::string> problemsOf(const ModelDescriptor& model, std::string_view text);
+extern const Command kModelsCommand;
+extern const Command kShowCommand;
+extern const Command kCheckCommand;
+extern const Command kKeysCommand;
+extern const Command kWriteCommand;
+extern const Command kDecodeCommand;
+extern const Command kEncodeCommand;
 
 } // namespace cli

@@ -1,175 +1,206 @@
 #include "cli/Commands.h"
 
 #include "camera/CameraDefaults.h"
+#include "cli/SettingEdits.h"
+#include "cli/WriteFailure.h"
 #include "context/AppContext.h"
 #include "params/MainParaCore.h"
-#include "platform/IniDocument.h"
+#include "params/ParameterFileCodec.h"
+#include "platform/CUtil.h"
 #include "platform/Text.h"
-
-#include <sstream>
 
 namespace cli {
 
-const char* const kWriteHelp =
-    "usage: krt-cli write <model> <target>... [--from <profile>] [--set \"Section/Key=value\"]...\n"
-              "                     [--phone <number>]... [--email <address>]...\n"
-              "                     [--clock now|YYYY-MM-DDTHH:MM:SS] [--yes]\n\n"
-              "Writes the model's parameter file into each target (a drive letter such as E:,\n"
-              "a card folder or a mount point), starting from the model's defaults or from a\n"
-              "profile (a parameter file saved earlier, any model of the same layout). Values\n"
-              "are checked before anything is written. An existing file is replaced only with\n"
-              "--yes. The backup copy on the PC is written as the desktop tool does.\n";
-
 namespace {
 
-std::optional<LocalDateTime> parseClock(const std::string& text)
+const char* const kHelp =
+    "usage: krt-cli write <model> <target>... [--from <profile>] [--set \"Section/Key=value\"]...\n"
+    "                     [--phone <number>]... [--email <address>]...\n"
+    "                     [--clock now|YYYY-MM-DDTHH:MM:SS] [--yes]\n\n"
+    "Writes the model's parameter file into each target (a drive letter such as E:,\n"
+    "a card folder or a mount point), starting from the model's defaults or from a\n"
+    "profile (a parameter file saved earlier, any model of the same layout). Every\n"
+    "value is checked as check does before any card is touched; --set takes a value\n"
+    "or, for a key edited by a drop list, the item's text (krt-cli keys <model>\n"
+    "lists them). The clock is set with --clock only. An existing file is replaced\n"
+    "only with --yes, by the file the settings make: what else it held goes. After\n"
+    "each card written, the backup copy on the PC is written too. The run ends with\n"
+    "one line: how many cards were written, and which failed (exit 1).\n";
+
+// A card given as a folder is reached as this drive letter.
+constexpr char kFolderLetter = 'Z';
+constexpr const char* kBackupFolder = "C:\\TavrinoxaBackup";
+
+/// The settings of one run, ready to go onto each card.
+struct Job
 {
-    LocalDateTime t;
-    char sep[5] = {};
-    std::istringstream in(text);
-    in >> t.year >> sep[0] >> t.month >> sep[1] >> t.day >> sep[2] >> t.hour >> sep[3] >> t.minute >> sep[4] >>
-        t.second;
-    if (!in || sep[0] != '-' || sep[1] != '-' || sep[2] != 'T' || sep[3] != ':' || sep[4] != ':' ||
-        in.peek() != std::char_traits<char>::eof())
-        return std::nullopt;
-    return t;
+    const ModelDescriptor& model;
+    MainParaCore::Variant variant;
+    const ParameterRecords& records;
+    const MainParaCore::CustomerInfo& customer;
+    const Environment& environment;
+    MessageService& messages;
+    bool yes;
+};
+
+MainParaCore::Variant variantOf(const ModelDescriptor& model)
+{
+    return isEncrypted(model) ? MainParaCore::Variant::Encrypted : MainParaCore::Variant::Plain;
 }
 
-/// The card root a target names: a drive letter of the drive map, a card
-/// folder or mount point, or a card's GSM folder.
-std::optional<std::string> cardRoot(const DriveMap& drives, const std::string& target)
+/// The bytes of the file as a save writes them, the clock stamped now.
+std::optional<std::string> fileBytes(const Job& job, MainParaCore& writer)
 {
-    if (target.size() <= 3 && target.size() >= 2 && target[1] == ':' &&
-        (target.size() == 2 || target[2] == '\\' || target[2] == '/'))
-        return drives.nativeRoot(target[0]);
-    fs::path path = fs::path(target).lexically_normal();
-    if (path.filename().empty())
-        path = path.parent_path();
-    if (equalIgnoringCase(path.filename().string(), "GSM"))
-        path = path.parent_path();
-    std::error_code ec;
-    if (!fs::is_directory(path, ec))
+    const auto text = writer.parameterText();
+    if (!text)
         return std::nullopt;
-    return path.string();
+    return job.variant == MainParaCore::Variant::Encrypted ? ParameterFileCodec::encode(*text) : *text;
 }
 
+/// The backup copy follows a card that was written; its failure is told,
+/// not counted, as the desktop tool does not count it.
+void writeBackup(FileSystem& files, const MainParaCore& writer, const std::string& bytes, std::ostream& err)
+{
+    const std::string& path = writer.fileTexts().backupPath;
+    std::string cause;
+    if (!files.isDirectory(kBackupFolder) && !files.createDirectory(kBackupFolder))
+        cause = folderFailureCause(files, kBackupFolder);
+    else if (!files.writeFile(path, bytes))
+        cause = writeFailureCause(files, path, bytes.size());
+    if (!cause.empty())
+        err << "krt-cli: warning: the backup copy " << path << " was not written: " << cause << "\n";
+}
 
-} // namespace
+/// Writes the file onto one card; false with the cause told on `err`.
+bool writeCard(const Job& job, const std::string& given, std::ostream& out, std::ostream& err)
+{
+    auto fail = [&](const std::string& why) {
+        err << "krt-cli: " << targetLabel(given) << why << "\n";
+        return false;
+    };
+    const TargetOrError found = findTarget(job.environment.drives, given, true);
+    if (const auto* why = std::get_if<std::string>(&found))
+        return fail(*why);
+    const Target& target = std::get<Target>(found);
+    DriveMap drives = job.environment.drives;
+    if (!target.letter) {
+        fs::path root = target.path;
+        if (equalIgnoringCase(root.filename().string(), "GSM"))
+            root = root.parent_path();
+        drives.set(kFolderLetter, root.string());
+    }
+    AppContext context(drives, RegistryStore::fromEnvironment(), job.messages, job.environment.clock);
+    context.records() = job.records;
+    MainParaCore writer(context, std::string(job.model.listEntry), job.variant);
+    writer.customerInfo() = job.customer;
+    const std::string drive = std::string(1, target.letter.value_or(kFolderLetter)) + ":\\";
+    const std::string folder = drive + writer.fileTexts().folder;
+    const std::string path = drive + writer.fileTexts().relativeCardPath;
+    writer.setSaveTarget(path);
 
-int commandWrite(const Options& options, std::ostream& out, std::ostream& err)
+    FileSystem& files = context.files();
+    if (!files.isDirectory(folder) && !files.createDirectory(folder))
+        return fail("the folder " + folder + " could not be made: " + folderFailureCause(files, folder));
+    const std::string native = files.nativePath(path).value_or(path);
+    if (files.exists(path) && !job.yes)
+        return fail(native + " exists; --yes replaces it");
+    if (job.variant == MainParaCore::Variant::Encrypted) {
+        // As the encrypted main dialog saves: no plain leftovers, a read-only mark cleared.
+        writer.removeTemporaryPlainFiles(drive);
+        CUtil::ClearReadOnlyAttribute(files, path);
+    }
+    const auto bytes = fileBytes(job, writer);
+    if (!bytes)
+        return fail("a value holds a line break");
+    if (!files.writeFile(path, *bytes))
+        return fail(native + " was not written: " + writeFailureCause(files, path, bytes->size()));
+    out << targetLabel(given) << native << " written\n";
+    writeBackup(files, writer, *bytes, err);
+    return true;
+}
+
+/// The settings before the options: the defaults, as the main dialog opens
+/// on a card with no file, or a profile of the same layout.
+bool startSettings(const Options& options, const Environment& environment, const ModelDescriptor& model,
+                   MainParaCore& core, ParameterRecords& records, std::ostream& err)
+{
+    applyCameraDefaults(model, records.cameraSettings);
+    if (!options.from)
+        return true;
+    const LoadedOrError profile = loadParameterFile(environment.drives, *options.from, nullptr);
+    if (const auto* why = std::get_if<std::string>(&profile)) {
+        err << "krt-cli: --from " << *options.from << ": " << *why << "\n";
+        return false;
+    }
+    const LoadedFile& file = std::get<LoadedFile>(profile);
+    if (file.model->cameraLayout != model.cameraLayout) {
+        err << "krt-cli: the profile is for " << file.model->listEntry << ", whose camera settings differ\n";
+        return false;
+    }
+    core.readParameterText(file.text);
+    return true;
+}
+
+int run(const Options& options, const Environment& environment, std::ostream& out, std::ostream& err)
 {
     if (options.positional.size() < 2) {
-        err << kWriteHelp;
+        err << kHelp;
         return kUsage;
     }
     const ModelDescriptor* model = findModel(options.positional[0], err);
     if (!model)
         return kUsage;
-    std::optional<LocalDateTime> clockValue;
-    if (options.clock && *options.clock != "now" && !(clockValue = parseClock(*options.clock))) {
-        err << "krt-cli: --clock takes now or YYYY-MM-DDTHH:MM:SS\n";
-        return kUsage;
-    }
-    if (options.phones.size() > 4 || options.emails.size() > 4) {
-        err << "krt-cli: at most four --phone and four --email\n";
+    const ClockChoice clock = options.clock ? parseClock(*options.clock) : ClockChoice{};
+    if (const auto* why = std::get_if<std::string>(&clock)) {
+        err << "krt-cli: " << *why << "\n";
         return kUsage;
     }
 
     CliMessages messages(err, options.yes);
-    SystemClock clock;
-    DriveMap drives = DriveMap::fromEnvironment();
-    AppContext context(drives, RegistryStore::fromEnvironment(), messages, clock);
-    const auto variant = model->mainDialog == ModelCatalogue::kEncryptedMainDialog ? MainParaCore::Variant::Encrypted
-                                                                                    : MainParaCore::Variant::Plain;
-    MainParaCore core(context, std::string(model->listEntry), variant);
-    core.Mng_CurModSaveInfoSet();
-
-    // The settings: the defaults or a profile, then what the options say.
-    applyCameraDefaults(*model, context.records().cameraSettings);
-    if (options.from) {
-        const auto profile = loadParameterFile(*options.from, std::nullopt, err);
-        if (!profile)
-            return kFailure;
-        if (profile->model->cameraLayout != model->cameraLayout) {
-            err << "krt-cli: the profile is for " << profile->model->listEntry << ", whose camera settings differ\n";
-            return kFailure;
-        }
-        core.readParameterText(profile->text);
-    }
-    for (std::size_t i = 0; i < options.phones.size(); ++i)
-        core.customerInfo()[i] = options.phones[i];
-    for (std::size_t i = 0; i < options.emails.size(); ++i)
-        core.customerInfo()[4 + i] = options.emails[i];
-    CameraSettings& camera = context.records().cameraSettings;
-    if (options.clock) {
-        camera.setSetClock(!clockValue);
-        if (clockValue)
-            camera.setClockFields(*clockValue);
-    }
-    const std::optional<std::string> base = core.parameterText();
-    if (!base) {
-        err << "krt-cli: a value holds a line break\n";
+    AppContext context(environment.drives, RegistryStore::fromEnvironment(), messages, environment.clock);
+    MainParaCore core(context, std::string(model->listEntry), variantOf(*model));
+    ParameterRecords& records = context.records();
+    if (!startSettings(options, environment, *model, core, records, err))
         return kFailure;
+    if (const int status = applyEdits(options, *model, core, records, err); status != kOk) {
+        err << "krt-cli: nothing written\n";
+        return status;
     }
-    IniDocument document(*base);
-    for (const std::string& set : options.sets) {
-        const size_t slash = set.find('/');
-        const size_t eq = set.find('=', slash == std::string::npos ? 0 : slash);
-        if (slash == std::string::npos || eq == std::string::npos) {
-            err << "krt-cli: --set takes \"Section/Key=value\", not \"" << set << "\"\n";
-            return kUsage;
-        }
-        if (!document.write(set.substr(0, slash), set.substr(slash + 1, eq - slash - 1), set.substr(eq + 1))) {
-            err << "krt-cli: a line break in --set \"" << set << "\"\n";
-            return kUsage;
-        }
-    }
-    const std::string text = document.bytes();
-    const std::vector<std::string> problems = problemsOf(*model, text);
+    // A clock given is the camera's; without one, every card gets the PC's time as it is written.
+    if (const auto* time = std::get_if<LocalDateTime>(&clock))
+        records.cameraSettings.setClockFields(*time);
+    records.cameraSettings.setSetClock(!std::holds_alternative<LocalDateTime>(clock));
+
+    // What every card gets, checked as check does before any card is touched.
+    const std::vector<FileProblem> problems =
+        ParameterFileRules::problemsOf(*model, core.parameterText().value_or(std::string()));
     if (!problems.empty()) {
-        for (const std::string& problem : problems)
-            err << "krt-cli: " << problem << "\n";
+        for (const FileProblem& problem : problems)
+            err << "krt-cli: " << problemText(problem) << "\n";
         err << "krt-cli: nothing written\n";
         return kFailure;
     }
-    core.readParameterText(text);
-    if (clockValue)
-        camera.setSetClock(false);
 
-    // Each target is a card root; it is reached as a drive letter of its own.
-    int status = kOk;
+    const Job job{*model, variantOf(*model), records, core.customerInfo(), environment, messages, options.yes};
+    std::vector<std::string> failed;
+    const std::size_t cards = options.positional.size() - 1;
     for (std::size_t i = 1; i < options.positional.size(); ++i) {
-        const std::string& target = options.positional[i];
-        const auto root = cardRoot(drives, target);
-        if (!root) {
-            err << "krt-cli: " << target << ": not a drive letter, card folder or mount point\n";
-            status = kFailure;
-            continue;
-        }
-        DriveMap map = drives;
-        map.set('Z', *root);
-        AppContext targetContext(map, RegistryStore::fromEnvironment(), messages, clock);
-        targetContext.records() = context.records();
-        MainParaCore writer(targetContext, std::string(model->listEntry), variant);
-        writer.Mng_CurModSaveInfoSet();
-        writer.customerInfo() = core.customerInfo();
-        writer.setSaveTarget("Z:\\" + writer.fileTexts().relativeCardPath);
-        const auto native = targetContext.files().nativePath(writer.saveTarget());
-        if (native && fs::exists(*native) && !options.yes) {
-            err << "krt-cli: " << target << ": " << *native << " exists; --yes replaces it\n";
-            status = kFailure;
-            continue;
-        }
-        // The backup copy is a convenience, as in the desktop tool.
-        writer.Mng_AllPara(MainParaCore::kWrite, MainParaCore::kBackupCopy);
-        if (writer.Mng_AllPara(MainParaCore::kWrite, MainParaCore::kCardFile) != 1) {
-            err << "krt-cli: " << target << ": the parameter file could not be written\n";
-            status = kFailure;
-            continue;
-        }
-        out << target << ": " << native.value_or(writer.saveTarget()) << " written\n";
+        if (!writeCard(job, options.positional[i], out, err))
+            failed.push_back(options.positional[i]);
     }
-    return status;
+    out << cards - failed.size() << " of " << cards << (cards == 1 ? " card" : " cards") << " written";
+    for (std::size_t i = 0; i < failed.size(); ++i)
+        out << (i ? ", " : "; failed: ") << failed[i];
+    out << "\n";
+    return failed.empty() ? kOk : kFailure;
 }
+
+} // namespace
+
+const Command kWriteCommand{"write",
+                            "writes a model's parameter file onto cards",
+                            kHelp,
+                            {"--from", "--set", "--phone", "--email", "--clock", "--yes"},
+                            run};
 
 } // namespace cli
