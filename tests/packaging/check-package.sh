@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the .deb of a configured and built tree with CPack, unpacks it with
-# dpkg-deb into a scratch root, and checks the files, the package fields and
-# the desktop integration a user's menu relies on.
+# dpkg-deb into a scratch root, and checks the files, the package fields, the
+# desktop integration a user's menu relies on, the licence files and the man
+# pages.
 #
 #   check-package.sh SOURCE_DIR CPACK_CONFIG VERSION HAS_GUI HAS_CLI
 set -euo pipefail
@@ -17,7 +18,7 @@ has_gui=$4
 has_cli=$5
 
 desktop_id=krt-config.desktop
-metainfo_id=io.github.krtconfig.KrtConfig.metainfo.xml
+metainfo_id=io.github.krtconfig.krtconfig.metainfo.xml
 
 failures=0
 fail() {
@@ -25,13 +26,14 @@ fail() {
   failures=$((failures + 1))
 }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli readelf; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli readelf groff; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 
-# The files as written in the repository.
+# The files as written in the repository (the metainfo is a template, checked
+# as installed below).
 desktop-file-validate "$source_dir/packaging/$desktop_id" || fail "desktop-file-validate: packaging/$desktop_id"
-appstreamcli validate --no-net "$source_dir/packaging/$metainfo_id" || fail "appstreamcli validate: packaging/$metainfo_id"
+head -n1 "$source_dir/LICENSE" | grep -qx "MIT License" || fail "LICENSE is not the MIT licence"
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/krt-package-test.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -131,7 +133,15 @@ if [ "$has_gui" = 1 ]; then
   [ -f "$bitmap" ] && check_png_128 "$bitmap"
 
   if [ -f "$metainfo" ]; then
-    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate: installed $metainfo_id"
+    # Pedantic, and not one remark: errors, warnings, infos and pedantic hints all fail.
+    report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: installed $metainfo_id"
+    remarks=$(grep -E '^[EWIP]: ' <<<"$report" || true)
+    [ -z "$remarks" ] || fail "appstreamcli validate --pedantic remarks on $metainfo_id: $remarks"
+    for element in project_license metadata_license content_rating screenshot; do
+      grep -q "<$element" "$metainfo" || fail "the metainfo has no <$element>"
+    done
+    grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "the metainfo's project_license is not MIT"
+    grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release entry for $version"
     launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
     [ "$launchable" = "$desktop_id" ] || fail "the metainfo launches '$launchable', not $desktop_id"
     if [ "$has_cli" = 1 ]; then
@@ -142,10 +152,73 @@ if [ "$has_gui" = 1 ]; then
   fi
 fi
 
+# A man page: installed, with the version and a FILES section, read by groff
+# without a warning.
+check_man_page() {
+  local page=$root/usr/share/man/man1/$1.1 text
+  if [ -f "$page.gz" ]; then
+    text=$(gzip -dc "$page.gz")
+  elif [ -f "$page" ]; then
+    text=$(cat "$page")
+  else
+    fail "usr/share/man/man1/$1.1 is missing"
+    return
+  fi
+  grep -q "^\.TH .*\"KRT CONFIG $version\"" <<<"$text" || fail "the $1 man page does not carry version $version"
+  grep -q "^\.SH FILES" <<<"$text" || fail "the $1 man page has no FILES section"
+  grep -q "^\.SH SEE ALSO" <<<"$text" || fail "the $1 man page has no SEE ALSO section"
+  local warnings
+  warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z <<<"$text" 2>&1)
+  [ -z "$warnings" ] || fail "groff warns about the $1 man page: $warnings"
+}
+
+# The copyright file in Debian's machine-readable format: every Files
+# paragraph has a Copyright and a License, and every licence it names has its
+# text in a paragraph of its own.
+check_copyright() {
+  local copyright=$root/usr/share/doc/krt-config/copyright
+  if [ ! -f "$copyright" ]; then
+    fail "usr/share/doc/krt-config/copyright is missing"
+    return
+  fi
+  head -n1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    fail "the copyright file does not start with the machine-readable Format line"
+  local problems
+  problems=$(awk '
+    function close_paragraph() {
+      if (files != "") {
+        if (!copyright) print "the Files paragraph \"" files "\" has no Copyright"
+        if (license == "") print "the Files paragraph \"" files "\" has no License"
+        else used[license] = 1
+      } else if (license != "" && text) {
+        given[license] = 1
+      }
+      files = ""; copyright = 0; license = ""; text = 0
+    }
+    /^$/ { close_paragraph(); next }
+    /^Files:/ { files = substr($0, 8) }
+    /^Copyright:/ { copyright = 1 }
+    /^License:/ { license = substr($0, 10) }
+    /^ / && license != "" { text = 1 }
+    END {
+      close_paragraph()
+      for (l in used) if (!(l in given)) print "the licence " l " has no text"
+    }' "$copyright")
+  [ -z "$problems" ] || fail "copyright: $problems"
+  grep -qx "Files: \*" "$copyright" || fail "the copyright file has no Files: * paragraph"
+  grep -qx "License: Expat" "$copyright" || fail "the copyright file does not name the project's licence (Expat, the MIT licence)"
+  grep -qx "Files: network/data/operator-presets.tsv" "$copyright" ||
+    fail "the copyright file does not name the operator data's source"
+}
+
+check_copyright
+if [ "$has_gui" = 1 ]; then
+  check_man_page krt-config
+fi
+
 if [ "$has_cli" = 1 ]; then
   check_program krt-cli
-  [ -f "$root/usr/share/man/man1/krt-cli.1" ] || [ -f "$root/usr/share/man/man1/krt-cli.1.gz" ] ||
-    fail "usr/share/man/man1/krt-cli.1 is missing"
+  check_man_page krt-cli
 else
   [ ! -e "$root/usr/bin/krt-cli" ] || fail "usr/bin/krt-cli is installed without a krt-cli target"
 fi
