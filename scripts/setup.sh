@@ -1,20 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need,
-# skipping those already present. Uses sudo only when not run as root.
-# With arguments, installs those packages instead.
+# Installs the Debian packages the project needs, skipping those already
+# present. Uses sudo only when not run as root.
+#
+#   setup.sh          what building, running, the tests and the screenshots need
+#   setup.sh --run    only what building and running KRT CONFIG need
+#   setup.sh P...     the packages named
 set -euo pipefail
 
-packages=(
+# Building and running: the compiler, Qt 6 (its platform plugins come with
+# qt6-base-dev) and the conversion program.
+run_packages=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev
   libudev-dev libblkid-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg
+)
+# The tests, the benchmarks, the screenshots and the package checks.
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
   dosfstools exfatprogs
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream groff-base
 )
-if [ $# -gt 0 ]; then
+packages=("${run_packages[@]}" "${test_packages[@]}")
+if [ "${1:-}" = --run ]; then
+  packages=("${run_packages[@]}")
+elif [ $# -gt 0 ]; then
   packages=("$@")
 fi
 
