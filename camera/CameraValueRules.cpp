@@ -50,7 +50,8 @@ std::string workDayMeaning()
 {
     std::string text = "a day mask:";
     for (std::size_t i = 0; i < kDayNames.size(); ++i)
-        text += std::string(i ? ", " : " ") + kDayNames[i] + " " + std::to_string(WorkDaySelection::kDayBits[i]);
+        text +=
+            std::string(i ? ", " : " ") + kDayNames[i] + " " + std::to_string(WorkDaySelection::kDayBits[i]);
     return text;
 }
 
@@ -64,7 +65,8 @@ std::span<const int> sendToOrder(const ModelDescriptor& model)
 
 ValueRule listRule(const ModelDescriptor& model, int ctrlId, CameraKey key)
 {
-    return ValueRule::itemList(CameraDialogLists::modelItems(model, ctrlId), CameraDialogBindings::offsetOf(key));
+    return ValueRule::itemList(CameraDialogLists::modelItems(model, ctrlId),
+                               CameraDialogBindings::offsetOf(key));
 }
 
 std::optional<ValueRule> radioRule(const ModelDescriptor& model, CameraKey key)
@@ -73,7 +75,8 @@ std::optional<ValueRule> radioRule(const ModelDescriptor& model, CameraKey key)
         const auto radios = sendToOrder(model);
         if (radios.empty())
             return std::nullopt;
-        return ValueRule::number(0, static_cast<int>(radios.size()) - 1, "the position of the send-to choice");
+        return ValueRule::number(0, static_cast<int>(radios.size()) - 1,
+                                 "the position of the send-to choice");
     }
     const int radios = CameraDialogBindings::sendModeRadioCount(model.cameraDialog);
     if (key != K::SendMode || radios == 0)
@@ -81,8 +84,9 @@ std::optional<ValueRule> radioRule(const ModelDescriptor& model, CameraKey key)
     // Counting from " Daily Report" stores the first radio as -1: nothing.
     const CameraDialogVariant* variant = CameraDialogVariants::ofModel(model);
     const int offset = variant ? variant->sendModeOffset : 0;
-    return ValueRule::number(0, radios - 1 - offset, offset ? "the send-mode radio, counted from Daily Report"
-                                                            : "the send-mode radio");
+    return ValueRule::number(0, radios - 1 - offset,
+                             offset ? "the send-mode radio, counted from Daily Report"
+                                    : "the send-mode radio");
 }
 
 std::string clockText(const std::array<int, 6>& v)
@@ -103,7 +107,8 @@ ValueRule ruleFor(const ModelDescriptor& model, CameraKey key)
     for (const OwnRule& own : kOwnRules) {
         if (own.key != key)
             continue;
-        ValueRule rule = ValueRule::number(own.min, own.max, key == K::WorkDay ? workDayMeaning() : own.meaning);
+        ValueRule rule =
+            ValueRule::number(own.min, own.max, key == K::WorkDay ? workDayMeaning() : own.meaning);
         rule.unsetAllowed = !isClockKey(key);
         return rule;
     }
@@ -143,22 +148,27 @@ std::vector<std::string> crossKeyProblems(const ModelDescriptor& model,
     for (std::size_t i = 0; i < clock.size(); ++i) {
         const auto key = static_cast<CameraKey>(static_cast<int>(K::ClockYear) + static_cast<int>(i));
         const auto value = valueOf(key);
-        clockFieldsInRange = clockFieldsInRange && value && !ruleFor(model, key).problem(std::to_string(*value));
+        clockFieldsInRange =
+            clockFieldsInRange && value && !ruleFor(model, key).problem(std::to_string(*value));
         clock[i] = value.value_or(-1);
     }
     // A field outside its own range is reported as that field.
-    if (clockFieldsInRange && !CUtil::isValidClock(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]))
+    if (clockFieldsInRange &&
+        !CUtil::isValidClock(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]))
         problems.push_back("Clock " + clockText(clock) + ": not a real date and time from " +
-                           std::to_string(CUtil::kFirstClockYear) + " to " + std::to_string(CUtil::kLastClockYear));
+                           std::to_string(CUtil::kFirstClockYear) + " to " +
+                           std::to_string(CUtil::kLastClockYear));
 
-    if (CameraDialogBindings::hasTimeLapsePirRule(model.cameraDialog) && modelHasCameraKey(model, K::TimeLapse) &&
-        modelHasCameraKey(model, K::PirTrigger)) {
+    if (CameraDialogBindings::hasTimeLapsePirRule(model.cameraDialog) &&
+        modelHasCameraKey(model, K::TimeLapse) && modelHasCameraKey(model, K::PirTrigger)) {
         const ValueRule pir = ruleFor(model, K::PirTrigger);
         const auto off = std::find(pir.items.begin(), pir.items.end(), kPirOffItem);
         const auto timeLapse = valueOf(K::TimeLapse);
         const auto trigger = valueOf(K::PirTrigger);
-        if (off != pir.items.end() && timeLapse == kTimeLapseOff && trigger == off - pir.items.begin() + pir.offset)
-            problems.push_back("Time Lapse and PIR Trigger are both OFF: the camera dialog keeps one of them on");
+        if (off != pir.items.end() && timeLapse == kTimeLapseOff &&
+            trigger == off - pir.items.begin() + pir.offset)
+            problems.push_back(
+                "Time Lapse and PIR Trigger are both OFF: the camera dialog keeps one of them on");
     }
     return problems;
 }

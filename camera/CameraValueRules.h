@@ -30,7 +30,7 @@ namespace CameraValueRules {
 /// real date and time in the years the clock takes, and Time Lapse and PIR
 /// Trigger are not both OFF where the dialog has that rule. `valueOf` gives
 /// a key's stored number, nothing where the key holds none.
-[[nodiscard]] std::vector<std::string> crossKeyProblems(const ModelDescriptor& model,
-                                                        const std::function<std::optional<int>(CameraKey)>& valueOf);
+[[nodiscard]] std::vector<std::string>
+crossKeyProblems(const ModelDescriptor& model, const std::function<std::optional<int>(CameraKey)>& valueOf);
 
 } // namespace CameraValueRules

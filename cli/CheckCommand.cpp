@@ -21,13 +21,13 @@ void printJson(std::ostream& out, const std::string& target, const LoadedFile& l
                const std::vector<FileProblem>& problems)
 {
     out << "{\"target\": " << jsonString(target) << ", \"file\": " << jsonString(loaded.path.string())
-        << ", \"model\": " << jsonString(loaded.model->listEntry) << ", \"ok\": " << jsonBool(problems.empty())
-        << ", \"problems\": [";
+        << ", \"model\": " << jsonString(loaded.model->listEntry)
+        << ", \"ok\": " << jsonBool(problems.empty()) << ", \"problems\": [";
     for (std::size_t i = 0; i < problems.size(); ++i) {
         const FileProblem& p = problems[i];
-        out << (i ? ", " : "") << "{\"section\": " << jsonString(p.section) << ", \"key\": " << jsonString(p.key)
-            << ", \"value\": " << jsonString(p.value) << ", \"problem\": " << jsonString(p.text)
-            << ", \"text\": " << jsonString(problemText(p)) << "}";
+        out << (i ? ", " : "") << "{\"section\": " << jsonString(p.section)
+            << ", \"key\": " << jsonString(p.key) << ", \"value\": " << jsonString(p.value)
+            << ", \"problem\": " << jsonString(p.text) << ", \"text\": " << jsonString(problemText(p)) << "}";
     }
     out << "]}";
 }
@@ -38,23 +38,24 @@ int run(const Options& options, const Environment& environment, std::ostream& ou
         err << kHelp;
         return kUsage;
     }
-    return forEachParameterFile(options, environment, out, err, [&](const std::string& target, const LoadedFile& file) {
-        const std::vector<FileProblem> problems = ParameterFileRules::problemsOf(*file.model, file.text);
-        if (options.json) {
-            printJson(out, target, file, problems);
-        } else {
-            for (const FileProblem& problem : problems)
-                out << file.path.string() << ": " << problemText(problem) << "\n";
-            if (problems.empty())
-                out << file.path.string() << ": no problems (" << file.model->listEntry << ")\n";
-        }
-        return problems.empty();
-    });
+    return forEachParameterFile(
+        options, environment, out, err, [&](const std::string& target, const LoadedFile& file) {
+            const std::vector<FileProblem> problems = ParameterFileRules::problemsOf(*file.model, file.text);
+            if (options.json) {
+                printJson(out, target, file, problems);
+            } else {
+                for (const FileProblem& problem : problems)
+                    out << file.path.string() << ": " << problemText(problem) << "\n";
+                if (problems.empty())
+                    out << file.path.string() << ": no problems (" << file.model->listEntry << ")\n";
+            }
+            return problems.empty();
+        });
 }
 
 } // namespace
 
-const Command kCheckCommand{"check", "every value checked against what the dialogs store", kHelp,
-                            {"--model", "--json"}, run};
+const Command kCheckCommand{
+    "check", "every value checked against what the dialogs store", kHelp, {"--model", "--json"}, run};
 
 } // namespace cli

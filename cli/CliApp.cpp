@@ -21,7 +21,8 @@ void printOverview(std::ostream& out)
     out << "usage: krt-cli <command> [<args>]\n\nCommands:\n";
     for (const Command* command : kCommands)
         out << "  " << std::left << std::setw(9) << command->name << command->summary << "\n";
-    out << "  " << std::setw(9) << "help" << "this text, or the help of one command\n\n"
+    out << "  " << std::setw(9) << "help"
+        << "this text, or the help of one command\n\n"
         << "Run 'krt-cli <command> --help' for the arguments and options of a command,\n"
         << "'krt-cli --version' for the version.\n";
 }
@@ -113,6 +114,6 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << command->help;
         return kOk;
     }
-    const Environment environment{DriveMap::fromEnvironment(), clock};
+    const Environment environment(clock);
     return command->run(options, environment, out, err);
 }

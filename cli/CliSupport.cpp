@@ -187,7 +187,8 @@ bool isEncrypted(const ModelDescriptor& model)
 
 std::optional<char> driveLetterOf(std::string_view text)
 {
-    if (text.size() < 2 || text.size() > 3 || text[1] != ':' || (text.size() == 3 && text[2] != '\\' && text[2] != '/'))
+    if (text.size() < 2 || text.size() > 3 || text[1] != ':' ||
+        (text.size() == 3 && text[2] != '\\' && text[2] != '/'))
         return std::nullopt;
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     if (letter < 'A' || letter > 'Z')
@@ -234,7 +235,8 @@ std::optional<std::string> readParameterBytes(const fs::path& path)
     return bytes.str();
 }
 
-LoadedOrError loadParameterFile(const DriveMap& drives, const std::string& where, const ModelDescriptor* model)
+LoadedOrError loadParameterFile(const DriveMap& drives, const std::string& where,
+                                const ModelDescriptor* model)
 {
     const TargetOrError target = findTarget(drives, where, false);
     if (const auto* error = std::get_if<std::string>(&target))
@@ -246,7 +248,8 @@ LoadedOrError loadParameterFile(const DriveMap& drives, const std::string& where
         if (found.empty())
             found = modelFilesIn(path, model);
         if (found.empty())
-            return model ? "no " + std::string(model->listEntry) + " file (" + std::string(model->fileName) + ") in it"
+            return model ? "no " + std::string(model->listEntry) + " file (" + std::string(model->fileName) +
+                               ") in it"
                          : std::string("no parameter file of a model in it");
         if (found.size() > 1) {
             std::string names;
@@ -283,7 +286,7 @@ int forEachParameterFile(const Options& options, const Environment& environment,
         out << "{\"files\": [";
     for (std::size_t i = 0; i < options.positional.size(); ++i) {
         const std::string& target = options.positional[i];
-        const LoadedOrError loaded = loadParameterFile(environment.drives, target, model);
+        const LoadedOrError loaded = loadParameterFile(environment.drives(), target, model);
         if (options.json)
             out << (i ? ", " : "");
         if (const auto* file = std::get_if<LoadedFile>(&loaded)) {

@@ -43,11 +43,25 @@ struct Options
     std::set<std::string> given;
 };
 
-/// The run's surroundings: the drives of the environment and the clock.
-struct Environment
+/// The run's surroundings: the drives of the environment (looked up when a
+/// command first needs them: finding them makes the PC's drive C: folder)
+/// and the clock.
+class Environment
 {
-    DriveMap drives;
+public:
+    explicit Environment(const Clock& clock) : clock(clock) {}
+
+    [[nodiscard]] const DriveMap& drives() const
+    {
+        if (!m_drives)
+            m_drives = DriveMap::fromEnvironment();
+        return *m_drives;
+    }
+
     const Clock& clock;
+
+private:
+    mutable std::optional<DriveMap> m_drives;
 };
 
 /// Parses the options every command may take; false with a message on a
@@ -55,7 +69,8 @@ struct Environment
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::ostream& err);
 
 /// The candidates close to a mistyped name: a few edits away, or holding it.
-[[nodiscard]] std::vector<std::string> closeNames(std::string_view name, const std::vector<std::string>& candidates);
+[[nodiscard]] std::vector<std::string> closeNames(std::string_view name,
+                                                  const std::vector<std::string>& candidates);
 /// "; did you mean A, B?" for the close names, or nothing.
 [[nodiscard]] std::string didYouMean(std::string_view name, const std::vector<std::string>& candidates);
 
@@ -69,7 +84,7 @@ const ModelDescriptor* findModel(std::string_view name, std::ostream& err);
 struct Target
 {
     std::string given;
-    fs::path path;           // the folder the letter stands for, or the path given
+    fs::path path; // the folder the letter stands for, or the path given
     std::optional<char> letter;
 };
 using TargetOrError = std::variant<Target, std::string>;

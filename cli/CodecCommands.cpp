@@ -9,10 +9,9 @@ namespace cli {
 
 namespace {
 
-const char* const kEncodeHelp =
-    "usage: krt-cli encode <file> <out.BIN> [--yes]\n\n"
-    "Encodes plain parameter text into an encoded parameter file. An existing\n"
-    "<out.BIN> is replaced only with --yes.\n";
+const char* const kEncodeHelp = "usage: krt-cli encode <file> <out.BIN> [--yes]\n\n"
+                                "Encodes plain parameter text into an encoded parameter file. An existing\n"
+                                "<out.BIN> is replaced only with --yes.\n";
 
 const char* const kDecodeHelp =
     "usage: krt-cli decode <file.BIN> [<out>] [--yes]\n\n"
@@ -36,7 +35,8 @@ int writeOutput(const Options& options, const std::string& path, const std::stri
         return kFailure;
     }
     if (!files.writeFile(path, bytes)) {
-        err << "krt-cli: " << path << " was not written: " << writeFailureCause(files, path, bytes.size()) << "\n";
+        err << "krt-cli: " << path << " was not written: " << writeFailureCause(files, path, bytes.size())
+            << "\n";
         return kFailure;
     }
     return kOk;
@@ -51,7 +51,8 @@ std::optional<std::string> readInput(const std::string& path, std::ostream& err)
     }
     auto bytes = readParameterBytes(path);
     if (!bytes)
-        err << "krt-cli: " << path << ": cannot be read as a parameter file (a regular file of at most 1 MiB)\n";
+        err << "krt-cli: " << path
+            << ": cannot be read as a parameter file (a regular file of at most 1 MiB)\n";
     return bytes;
 }
 
@@ -88,9 +89,10 @@ int runEncode(const Options& options, const Environment&, std::ostream&, std::os
     if (!text)
         return kFailure;
     if (!isParameterText(*text)) {
-        err << "krt-cli: " << options.positional[0] << ": not plain parameter text (it does not start with a \"[\" "
-            << "section)" << (isParameterText(ParameterFileCodec::decode(*text)) ? "; it is encoded already" : "")
-            << "\n";
+        err << "krt-cli: " << options.positional[0]
+            << ": not plain parameter text (it does not start with a \"[\" "
+            << "section)"
+            << (isParameterText(ParameterFileCodec::decode(*text)) ? "; it is encoded already" : "") << "\n";
         return kFailure;
     }
     return writeOutput(options, options.positional[1], ParameterFileCodec::encode(*text), err);
@@ -98,8 +100,9 @@ int runEncode(const Options& options, const Environment&, std::ostream&, std::os
 
 } // namespace
 
-const Command kDecodeCommand{"decode", "an encoded parameter file as plain text", kDecodeHelp, {"--yes"}, runDecode};
-const Command kEncodeCommand{"encode", "plain parameter text into an encoded file", kEncodeHelp, {"--yes"},
-                             runEncode};
+const Command kDecodeCommand{
+    "decode", "an encoded parameter file as plain text", kDecodeHelp, {"--yes"}, runDecode};
+const Command kEncodeCommand{
+    "encode", "plain parameter text into an encoded file", kEncodeHelp, {"--yes"}, runEncode};
 
 } // namespace cli

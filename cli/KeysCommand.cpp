@@ -29,8 +29,10 @@ bool isClock(const FileKeyRule& key)
 void printKeyJson(std::ostream& out, const FileKeyRule& key)
 {
     const ValueRule& rule = key.rule;
-    out << "{\"key\": " << jsonString(key.key) << ", \"kind\": " << jsonString(kKindNames[static_cast<int>(rule.kind)])
-        << ", \"allowed\": " << jsonString(rule.allowed()) << ", \"unset_allowed\": " << jsonBool(rule.unsetAllowed);
+    out << "{\"key\": " << jsonString(key.key)
+        << ", \"kind\": " << jsonString(kKindNames[static_cast<int>(rule.kind)])
+        << ", \"allowed\": " << jsonString(rule.allowed())
+        << ", \"unset_allowed\": " << jsonBool(rule.unsetAllowed);
     if (rule.kind == ValueRule::Kind::Number)
         out << ", \"min\": " << rule.min << ", \"max\": " << rule.max;
     if (rule.kind == ValueRule::Kind::Text)
@@ -107,6 +109,7 @@ int run(const Options& options, const Environment&, std::ostream& out, std::ostr
 
 } // namespace
 
-const Command kKeysCommand{"keys", "the keys of a model's file and the values each takes", kHelp, {"--json"}, run};
+const Command kKeysCommand{
+    "keys", "the keys of a model's file and the values each takes", kHelp, {"--json"}, run};
 
 } // namespace cli

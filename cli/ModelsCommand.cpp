@@ -39,9 +39,11 @@ int run(const Options& options, const Environment&, std::ostream& out, std::ostr
         bool first = true;
         for (const ModelDescriptor& m : ModelCatalogue::all()) {
             out << (first ? "" : ", ") << "{\"model\": " << jsonString(m.listEntry)
-                << ", \"model_value\": " << jsonString(m.modelValue) << ", \"file\": " << jsonString(m.fileName)
-                << ", \"layout\": " << jsonString(layoutName(m)) << ", \"file_kind\": " << jsonString(fileKind(m))
-                << ", \"ftp\": " << jsonBool(m.hasFtpSection) << ", \"smtp_security\": " << jsonBool(m.hasSmtpSecurity)
+                << ", \"model_value\": " << jsonString(m.modelValue)
+                << ", \"file\": " << jsonString(m.fileName) << ", \"layout\": " << jsonString(layoutName(m))
+                << ", \"file_kind\": " << jsonString(fileKind(m))
+                << ", \"ftp\": " << jsonBool(m.hasFtpSection)
+                << ", \"smtp_security\": " << jsonBool(m.hasSmtpSecurity)
                 << ", \"game_call\": " << jsonBool(m.hasGameCallAudio) << "}";
             first = false;
         }
@@ -49,17 +51,20 @@ int run(const Options& options, const Environment&, std::ostream& out, std::ostr
         return kOk;
     }
     out << std::left << std::setw(15) << "model" << std::setw(20) << "file" << std::setw(8) << "layout"
-        << std::setw(11) << "file kind" << "FTP SMTP-option game-call\n";
+        << std::setw(11) << "file kind"
+        << "FTP SMTP-option game-call\n";
     for (const ModelDescriptor& m : ModelCatalogue::all()) {
         out << std::setw(15) << m.listEntry << std::setw(20) << m.fileName << std::setw(8) << layoutName(m)
-            << std::setw(11) << fileKind(m) << std::setw(4) << (m.hasFtpSection ? "yes" : "no") << std::setw(12)
-            << (m.hasSmtpSecurity ? "yes" : "no") << (m.hasGameCallAudio ? "yes" : "no") << "\n";
+            << std::setw(11) << fileKind(m) << std::setw(4) << (m.hasFtpSection ? "yes" : "no")
+            << std::setw(12) << (m.hasSmtpSecurity ? "yes" : "no") << (m.hasGameCallAudio ? "yes" : "no")
+            << "\n";
     }
     return kOk;
 }
 
 } // namespace
 
-const Command kModelsCommand{"models", "the thirty camera models and what their files hold", kHelp, {"--json"}, run};
+const Command kModelsCommand{
+    "models", "the thirty camera models and what their files hold", kHelp, {"--json"}, run};
 
 } // namespace cli

@@ -26,7 +26,8 @@ struct Edit
 
 bool isVerbatim(const ModelDescriptor& model, const FileKeyRule& key)
 {
-    return isEncrypted(model) && key.field == Field::Network && key.index == NetworkParameters::SendEmailPassword;
+    return isEncrypted(model) && key.field == Field::Network &&
+           key.index == NetworkParameters::SendEmailPassword;
 }
 
 /// The text a value stands for as the file stores it: an item's label
@@ -84,8 +85,8 @@ std::vector<std::string> sectionsOf(const std::vector<FileKeyRule>& keys)
 }
 
 /// Why the model's file has no such key, with the names close to it.
-std::string unknownKey(const ModelDescriptor& model, const std::vector<FileKeyRule>& keys, std::string_view section,
-                       std::string_view key)
+std::string unknownKey(const ModelDescriptor& model, const std::vector<FileKeyRule>& keys,
+                       std::string_view section, std::string_view key)
 {
     const std::vector<std::string> sections = sectionsOf(keys);
     bool sectionKnown = false;
@@ -96,8 +97,8 @@ std::string unknownKey(const ModelDescriptor& model, const std::vector<FileKeyRu
         if (here)
             inSection.push_back(k.key);
         else if (equalIgnoringCase(k.key, trimmed(key)))
-            return "no key \"" + std::string(key) + "\" in [" + std::string(trimmed(section)) + "]; did you mean " +
-                   k.section + "/" + k.key + "?";
+            return "no key \"" + std::string(key) + "\" in [" + std::string(trimmed(section)) +
+                   "]; did you mean " + k.section + "/" + k.key + "?";
     }
     if (!sectionKnown)
         return std::string(model.listEntry) + "'s file has no section \"" + std::string(section) + "\"" +
@@ -108,8 +109,8 @@ std::string unknownKey(const ModelDescriptor& model, const std::vector<FileKeyRu
 
 /// The key a --set names, or why it cannot be set (a usage error).
 std::variant<const FileKeyRule*, std::string> keyOfSet(const ModelDescriptor& model,
-                                                       const std::vector<FileKeyRule>& keys, const std::string& set,
-                                                       std::string& value)
+                                                       const std::vector<FileKeyRule>& keys,
+                                                       const std::string& set, std::string& value)
 {
     const std::size_t slash = set.find('/');
     const std::size_t eq = set.find('=', slash == std::string::npos ? 0 : slash);
@@ -130,8 +131,8 @@ std::variant<const FileKeyRule*, std::string> keyOfSet(const ModelDescriptor& mo
 
 } // namespace
 
-int applyEdits(const Options& options, const ModelDescriptor& model, MainParaCore& core, ParameterRecords& records,
-               std::ostream& err)
+int applyEdits(const Options& options, const ModelDescriptor& model, MainParaCore& core,
+               ParameterRecords& records, std::ostream& err)
 {
     const std::vector<FileKeyRule> keys = ParameterFileRules::keysOf(model);
     std::vector<Edit> edits;
@@ -144,9 +145,10 @@ int applyEdits(const Options& options, const ModelDescriptor& model, MainParaCor
         edits.push_back({ParameterFileRules::find(keys, CustomerSection::kSection, CustomerSection::kKeys[i]),
                          options.phones[i], "--phone " + options.phones[i]});
     for (std::size_t i = 0; i < options.emails.size(); ++i)
-        edits.push_back({ParameterFileRules::find(keys, CustomerSection::kSection,
-                                                  CustomerSection::kKeys[CustomerSection::kReceiveEmail1 + i]),
-                         options.emails[i], "--email " + options.emails[i]});
+        edits.push_back(
+            {ParameterFileRules::find(keys, CustomerSection::kSection,
+                                      CustomerSection::kKeys[CustomerSection::kReceiveEmail1 + i]),
+             options.emails[i], "--email " + options.emails[i]});
     for (const std::string& set : options.sets) {
         std::string value;
         const auto key = keyOfSet(model, keys, set, value);
@@ -178,17 +180,17 @@ ClockChoice parseClock(const std::string& text)
     LocalDateTime t;
     char sep[5] = {};
     std::istringstream in(text);
-    in >> t.year >> sep[0] >> t.month >> sep[1] >> t.day >> sep[2] >> t.hour >> sep[3] >> t.minute >> sep[4] >>
-        t.second;
-    const bool form = in && sep[0] == '-' && sep[1] == '-' && sep[2] == 'T' && sep[3] == ':' && sep[4] == ':' &&
-                      in.peek() == std::char_traits<char>::eof();
+    in >> t.year >> sep[0] >> t.month >> sep[1] >> t.day >> sep[2] >> t.hour >> sep[3] >> t.minute >>
+        sep[4] >> t.second;
+    const bool form = in && sep[0] == '-' && sep[1] == '-' && sep[2] == 'T' && sep[3] == ':' &&
+                      sep[4] == ':' && in.peek() == std::char_traits<char>::eof();
     if (form && CUtil::isValidClock(t.year, t.month, t.day, t.hour, t.minute, t.second))
         return t;
     char range[96];
     std::snprintf(range, sizeof range, "%d-01-01T00:00:00 to %d-12-31T23:59:59", CUtil::kFirstClockYear,
                   CUtil::kLastClockYear);
-    return "--clock takes now or a date and time YYYY-MM-DDTHH:MM:SS from " + std::string(range) + ", not \"" +
-           text + "\"";
+    return "--clock takes now or a date and time YYYY-MM-DDTHH:MM:SS from " + std::string(range) +
+           ", not \"" + text + "\"";
 }
 
 } // namespace cli

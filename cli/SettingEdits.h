@@ -22,8 +22,8 @@ namespace cli {
 /// one the dialogs would not store; kUsage for a malformed --set, a key the
 /// model's file does not have (with the close names) or a key set another
 /// way (the clock, the file mark). Every problem goes to `err`.
-int applyEdits(const Options& options, const ModelDescriptor& model, MainParaCore& core, ParameterRecords& records,
-               std::ostream& err);
+int applyEdits(const Options& options, const ModelDescriptor& model, MainParaCore& core,
+               ParameterRecords& records, std::ostream& err);
 
 /// --clock: "now" (nothing), or a date and time the camera's clock takes;
 /// the error text for anything else.

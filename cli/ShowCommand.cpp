@@ -29,18 +29,19 @@ std::vector<Entry> entriesOf(const LoadedFile& loaded)
 {
     const std::vector<FileKeyRule> keys = ParameterFileRules::keysOf(*loaded.model);
     std::vector<Entry> entries;
-    IniDocument(loaded.text).forEachKey([&](std::string_view section, std::string_view key, std::string_view value) {
-        std::optional<std::string> item;
-        const FileKeyRule* rule = ParameterFileRules::find(keys, section, key);
-        if (rule && rule->rule.kind == ValueRule::Kind::Items) {
-            if (trimmed(value).empty())
-                item = "not set";
-            else
-                item = rule->rule.itemOf(value).value_or(ValueRule::wholeNumber(value) ? "not in the list"
-                                                                                        : "not a number");
-        }
-        entries.push_back({std::string(section), std::string(trimmed(key)), std::string(value), item});
-    });
+    IniDocument(loaded.text)
+        .forEachKey([&](std::string_view section, std::string_view key, std::string_view value) {
+            std::optional<std::string> item;
+            const FileKeyRule* rule = ParameterFileRules::find(keys, section, key);
+            if (rule && rule->rule.kind == ValueRule::Kind::Items) {
+                if (trimmed(value).empty())
+                    item = "not set";
+                else
+                    item = rule->rule.itemOf(value).value_or(ValueRule::wholeNumber(value) ? "not in the list"
+                                                                                           : "not a number");
+            }
+            entries.push_back({std::string(section), std::string(trimmed(key)), std::string(value), item});
+        });
     return entries;
 }
 
@@ -51,8 +52,8 @@ void printJson(std::ostream& out, const std::string& target, const LoadedFile& l
     const std::vector<Entry> entries = entriesOf(loaded);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& e = entries[i];
-        out << (i ? ", " : "") << "{\"section\": " << jsonString(e.section) << ", \"key\": " << jsonString(e.key)
-            << ", \"value\": " << jsonString(e.value);
+        out << (i ? ", " : "") << "{\"section\": " << jsonString(e.section)
+            << ", \"key\": " << jsonString(e.key) << ", \"value\": " << jsonString(e.value);
         if (e.item)
             out << ", \"item\": " << jsonString(*e.item);
         out << "}";
@@ -82,13 +83,14 @@ int run(const Options& options, const Environment& environment, std::ostream& ou
         err << kHelp;
         return kUsage;
     }
-    return forEachParameterFile(options, environment, out, err, [&](const std::string& target, const LoadedFile& file) {
-        if (options.json)
-            printJson(out, target, file);
-        else
-            printText(out, file);
-        return true;
-    });
+    return forEachParameterFile(options, environment, out, err,
+                                [&](const std::string& target, const LoadedFile& file) {
+                                    if (options.json)
+                                        printJson(out, target, file);
+                                    else
+                                        printText(out, file);
+                                    return true;
+                                });
 }
 
 } // namespace

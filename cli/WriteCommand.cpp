@@ -78,11 +78,11 @@ bool writeCard(const Job& job, const std::string& given, std::ostream& out, std:
         err << "krt-cli: " << targetLabel(given) << why << "\n";
         return false;
     };
-    const TargetOrError found = findTarget(job.environment.drives, given, true);
+    const TargetOrError found = findTarget(job.environment.drives(), given, true);
     if (const auto* why = std::get_if<std::string>(&found))
         return fail(*why);
     const Target& target = std::get<Target>(found);
-    DriveMap drives = job.environment.drives;
+    DriveMap drives = job.environment.drives();
     if (!target.letter) {
         fs::path root = target.path;
         if (equalIgnoringCase(root.filename().string(), "GSM"))
@@ -98,10 +98,14 @@ bool writeCard(const Job& job, const std::string& given, std::ostream& out, std:
     const std::string path = drive + writer.fileTexts().relativeCardPath;
     writer.setSaveTarget(path);
 
+    // Messages name the folders themselves: the letter of a folder target is the tool's own.
     FileSystem& files = context.files();
     if (!files.isDirectory(folder) && !files.createDirectory(folder))
-        return fail("the folder " + folder + " could not be made: " + folderFailureCause(files, folder));
+        return fail("the folder " + files.nativePath(folder).value_or(folder) +
+                    " could not be made: " + folderFailureCause(files, folder));
     const std::string native = files.nativePath(path).value_or(path);
+    if (files.exists(path) && !files.isFile(path))
+        return fail(native + " was not written: " + writeFailureCause(files, path, 0));
     if (files.exists(path) && !job.yes)
         return fail(native + " exists; --yes replaces it");
     if (job.variant == MainParaCore::Variant::Encrypted) {
@@ -127,7 +131,7 @@ bool startSettings(const Options& options, const Environment& environment, const
     applyCameraDefaults(model, records.cameraSettings);
     if (!options.from)
         return true;
-    const LoadedOrError profile = loadParameterFile(environment.drives, *options.from, nullptr);
+    const LoadedOrError profile = loadParameterFile(environment.drives(), *options.from, nullptr);
     if (const auto* why = std::get_if<std::string>(&profile)) {
         err << "krt-cli: --from " << *options.from << ": " << *why << "\n";
         return false;
@@ -157,7 +161,7 @@ int run(const Options& options, const Environment& environment, std::ostream& ou
     }
 
     CliMessages messages(err, options.yes);
-    AppContext context(environment.drives, RegistryStore::fromEnvironment(), messages, environment.clock);
+    AppContext context(environment.drives(), RegistryStore::fromEnvironment(), messages, environment.clock);
     MainParaCore core(context, std::string(model->listEntry), variantOf(*model));
     ParameterRecords& records = context.records();
     if (!startSettings(options, environment, *model, core, records, err))
@@ -181,7 +185,8 @@ int run(const Options& options, const Environment& environment, std::ostream& ou
         return kFailure;
     }
 
-    const Job job{*model, variantOf(*model), records, core.customerInfo(), environment, messages, options.yes};
+    const Job job{*model,      variantOf(*model), records,    core.customerInfo(),
+                  environment, messages,          options.yes};
     std::vector<std::string> failed;
     const std::size_t cards = options.positional.size() - 1;
     for (std::size_t i = 1; i < options.positional.size(); ++i) {

@@ -47,6 +47,16 @@ std::string unreachable(const FileSystem& files, const std::string& path)
     return "the path leads out of the folder of its drive";
 }
 
+/// A drive whose folder is not there, named with its folder; else nothing.
+std::string missingDrive(const FileSystem& files, const std::string& path)
+{
+    std::error_code ec;
+    const auto root = path.size() >= 2 && path[1] == ':' ? files.drives().nativeRoot(path[0]) : std::nullopt;
+    if (root && !fs::is_directory(*root, ec))
+        return "no such folder: " + path.substr(0, 2) + " stands for " + *root;
+    return {};
+}
+
 std::string nativeFolderOf(const FileSystem& files, const std::string& path)
 {
     const auto native = files.nativePath(path);
@@ -60,6 +70,8 @@ std::string writeFailureCause(const FileSystem& files, const std::string& path, 
 {
     if (!files.nativePath(path))
         return unreachable(files, path);
+    if (const std::string missing = missingDrive(files, path); !missing.empty())
+        return missing;
     if (files.exists(path) && !files.isFile(path))
         return "something other than a file stands there";
     if (files.isReadOnly(path))
@@ -72,6 +84,8 @@ std::string folderFailureCause(const FileSystem& files, const std::string& path)
 {
     if (!files.nativePath(path))
         return unreachable(files, path);
+    if (const std::string missing = missingDrive(files, path); !missing.empty())
+        return missing;
     if (files.exists(path))
         return "a file stands where the folder goes";
     const std::string answer = systemAnswer(nativeFolderOf(files, path), 1);

@@ -12,7 +12,8 @@ class FileSystem;
 namespace cli {
 
 /// `path` is the file (over the drive map); `bytes` how many were to go in.
-[[nodiscard]] std::string writeFailureCause(const FileSystem& files, const std::string& path, std::size_t bytes);
+[[nodiscard]] std::string writeFailureCause(const FileSystem& files, const std::string& path,
+                                            std::size_t bytes);
 /// Why the folder `path` could not be made.
 [[nodiscard]] std::string folderFailureCause(const FileSystem& files, const std::string& path);
 

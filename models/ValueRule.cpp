@@ -22,7 +22,8 @@ std::string itemText(const ValueRule& rule, std::size_t position)
 std::size_t numberedItems(const ValueRule& rule)
 {
     std::size_t n = 0;
-    while (n < rule.items.size() && ValueRule::wholeNumber(rule.items[n]) == static_cast<int>(n) + rule.offset)
+    while (n < rule.items.size() &&
+           ValueRule::wholeNumber(rule.items[n]) == static_cast<int>(n) + rule.offset)
         ++n;
     return n >= kNumberedAsRange ? n : 0;
 }
@@ -114,7 +115,8 @@ std::string ValueRule::allowed() const
         return whole ? text : text + " (" + std::to_string(items.size()) + " items)";
     }
     case Kind::Number:
-        return withMeaning("a whole number from " + std::to_string(min) + " to " + std::to_string(max), meaning);
+        return withMeaning("a whole number from " + std::to_string(min) + " to " + std::to_string(max),
+                           meaning);
     case Kind::Text:
         return withMeaning("text of at most " + std::to_string(maxBytes) + " bytes", meaning);
     case Kind::Fixed:
@@ -134,7 +136,8 @@ std::optional<std::string> ValueRule::problem(std::string_view value) const
     }
     if (kind == Kind::Text) {
         if (value.size() > maxBytes)
-            return "longer than " + std::to_string(maxBytes) + " bytes (" + std::to_string(value.size()) + ")";
+            return "longer than " + std::to_string(maxBytes) + " bytes (" + std::to_string(value.size()) +
+                   ")";
         for (const char c : forbidden) {
             if (value.find(c) == std::string_view::npos)
                 continue;

@@ -41,8 +41,9 @@ ValueRule portRule(std::size_t cut)
     for (std::size_t i = 0; i < cut && highest < kHighestPort; ++i)
         highest = highest * 10 + 9;
     return ValueRule::number(1, std::min(highest, kHighestPort),
-                             highest < kHighestPort ? "a port of the " + std::to_string(cut) + " digits the dialog keeps"
-                                                    : "a port");
+                             highest < kHighestPort
+                                 ? "a port of the " + std::to_string(cut) + " digits the dialog keeps"
+                                 : "a port");
 }
 
 ValueRule textRule(std::size_t dialogCut, int fileLimit)
@@ -79,7 +80,8 @@ ValueRule fieldRule(std::size_t field)
     case P::SendEmailAddr: {
         ValueRule rule = textRule(networkDialogCut(field), fileLimit);
         rule.form = [](std::string_view text) { return trimmed(text) != kPlaceholderAddress; };
-        rule.meaning = "a sending address; the dialog's example " + std::string(kPlaceholderAddress) + " is none";
+        rule.meaning =
+            "a sending address; the dialog's example " + std::string(kPlaceholderAddress) + " is none";
         return rule;
     }
     default:

@@ -35,8 +35,9 @@ std::string savedText(const ModelDescriptor& model)
     RecordingMessageService messages;
     FixedClock clock({2000, 1, 1, 0, 0, 0});
     AppContext context(DriveMap{}, RegistryStore(std::string()), messages, clock);
-    const auto variant = model.mainDialog == ModelCatalogue::kEncryptedMainDialog ? MainParaCore::Variant::Encrypted
-                                                                                   : MainParaCore::Variant::Plain;
+    const auto variant = model.mainDialog == ModelCatalogue::kEncryptedMainDialog
+                             ? MainParaCore::Variant::Encrypted
+                             : MainParaCore::Variant::Plain;
     MainParaCore core(context, std::string(model.listEntry), variant);
     return core.parameterText().value_or(std::string());
 }
@@ -63,7 +64,8 @@ std::optional<FileKeyRule> networkRule(std::string_view section, std::string_vie
     }
     const NetworkFieldKey& smtp = smtpSecurityKey();
     if (sameName(smtp.section, section) && sameName(smtp.key, key))
-        return FileKeyRule{smtp.section, smtp.key, NetworkValueRules::smtpSecurityRule(), Field::SmtpSecurity};
+        return FileKeyRule{smtp.section, smtp.key, NetworkValueRules::smtpSecurityRule(),
+                           Field::SmtpSecurity};
     for (std::size_t i = 0; i < FtpParameters::FieldCount; ++i) {
         const NetworkFieldKey& k = ftpFieldKey(i);
         if (sameName(k.section, section) && sameName(k.key, key))
@@ -72,7 +74,8 @@ std::optional<FileKeyRule> networkRule(std::string_view section, std::string_vie
     return std::nullopt;
 }
 
-std::optional<FileKeyRule> ruleOf(const ModelDescriptor& model, std::string_view section, std::string_view key)
+std::optional<FileKeyRule> ruleOf(const ModelDescriptor& model, std::string_view section,
+                                  std::string_view key)
 {
     if (sameName(section, kFileMarkSection) && sameName(key, kModelKey))
         return FileKeyRule{kFileMarkSection, kModelKey, ValueRule::fixedText(std::string(model.modelValue))};
@@ -90,8 +93,12 @@ std::optional<FileKeyRule> ruleOf(const ModelDescriptor& model, std::string_view
         for (std::size_t i = 0; i < kCameraKeyCount; ++i) {
             const auto cameraKey = static_cast<CameraKey>(i);
             if (sameName(key, cameraKeyName(cameraKey)))
-                return FileKeyRule{CameraSettingsSection::kSection, std::string(cameraKeyName(cameraKey)),
-                                   CameraValueRules::ruleFor(model, cameraKey), Field::Camera, 0, cameraKey};
+                return FileKeyRule{CameraSettingsSection::kSection,
+                                   std::string(cameraKeyName(cameraKey)),
+                                   CameraValueRules::ruleFor(model, cameraKey),
+                                   Field::Camera,
+                                   0,
+                                   cameraKey};
         }
     }
     return networkRule(section, key);
@@ -109,10 +116,11 @@ namespace ParameterFileRules {
 std::vector<FileKeyRule> keysOf(const ModelDescriptor& model)
 {
     std::vector<FileKeyRule> keys;
-    IniDocument(savedText(model)).forEachKey([&](std::string_view section, std::string_view key, std::string_view) {
-        if (auto rule = ruleOf(model, section, key))
-            keys.push_back(std::move(*rule));
-    });
+    IniDocument(savedText(model))
+        .forEachKey([&](std::string_view section, std::string_view key, std::string_view) {
+            if (auto rule = ruleOf(model, section, key))
+                keys.push_back(std::move(*rule));
+        });
     return keys;
 }
 

@@ -23,7 +23,8 @@ ValueRule rule(const char* entry, CameraKey key)
 TEST(CameraValueRulesTest, ADropListGivesItsItemsAsTheModelsDialogShowsThem)
 {
     EXPECT_EQ(rule("TQ270", K::PirTrigger).items, (std::vector<std::string>{"Low", "Normal", "High", "OFF"}));
-    EXPECT_EQ(rule("TQ160-E", K::PirTrigger).items, (std::vector<std::string>{"OFF", "High", "Normal", "Low"}));
+    EXPECT_EQ(rule("TQ160-E", K::PirTrigger).items,
+              (std::vector<std::string>{"OFF", "High", "Normal", "Low"}));
     EXPECT_EQ(rule("TQ270", K::Language).items.size(), 15u) << "TQ270's row replaces the language list";
     EXPECT_EQ(rule("TQ270", K::MaxNumber).items.size(), 101u) << "\"Unlimited\" appended";
     EXPECT_EQ(rule("RV718W-16kXS", K::MaxNumber).items.size(), 100u) << "the layout's list";
@@ -39,7 +40,7 @@ TEST(CameraValueRulesTest, ADropListGivesItsItemsAsTheModelsDialogShowsThem)
 
 TEST(CameraValueRulesTest, RadiosGiveTheirPositions)
 {
-    const std::map<const char*, int> lastSendTo{{"TQ270", 4},         {"TQ355", 3},  {"RV731Q-40K", 3},
+    const std::map<const char*, int> lastSendTo{{"TQ270", 4},         {"TQ355", 3},        {"RV731Q-40K", 3},
                                                 {"NP440LW-16kXS", 2}, {"TQ240 SERIES", 3}, {"TQ480-E", 3}};
     for (const auto& [entry, last] : lastSendTo) {
         const ValueRule sendTo = rule(entry, K::SendTo);
@@ -96,8 +97,9 @@ TEST(CameraValueRulesTest, TheClockIsARealDateAndTime)
     EXPECT_TRUE(problems("TQ270", base).empty());
     auto leap = base;
     leap[K::ClockDay] = 30;
-    EXPECT_EQ(problems("TQ270", leap),
-              std::vector<std::string>{"Clock 2026-02-30 10:00:00: not a real date and time from 1753 to 9999"});
+    EXPECT_EQ(
+        problems("TQ270", leap),
+        std::vector<std::string>{"Clock 2026-02-30 10:00:00: not a real date and time from 1753 to 9999"});
     leap[K::ClockYear] = 2024;
     leap[K::ClockDay] = 29;
     EXPECT_TRUE(problems("TQ270", leap).empty());

@@ -62,7 +62,8 @@ protected:
         std::map<std::string, std::string> files;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(drives.base())) {
             const std::string name = entry.path().lexically_relative(drives.base()).string();
-            files[name] = entry.is_regular_file() ? TestDrives::readText(entry.path()) : std::string("<folder>");
+            files[name] =
+                entry.is_regular_file() ? TestDrives::readText(entry.path()) : std::string("<folder>");
         }
         return files;
     }

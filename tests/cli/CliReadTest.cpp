@@ -48,7 +48,8 @@ TEST_F(CliReadTest, ShowNamesTheItemTheDialogShows)
         << err.str();
     ASSERT_EQ(run({"show", root.string()}), 0) << err.str();
     EXPECT_NE(out.str().find("PIR Trigger = 0 (OFF)"), std::string::npos) << "TQ160-E's list starts with OFF";
-    EXPECT_NE(out.str().find("\nLanguage = (not set)\n"), std::string::npos) << "nothing chosen is written as nothing";
+    EXPECT_NE(out.str().find("\nLanguage = (not set)\n"), std::string::npos)
+        << "nothing chosen is written as nothing";
     const Json shown = json({"show", root.string(), "--json"});
     const Json& file = shown["files"][0];
     EXPECT_EQ(file["target"].text(), root.string());
@@ -103,10 +104,10 @@ TEST_F(CliReadTest, CheckNamesTheAllowedValuesOfEachProblem)
     text.erase(gps, text.find("\r\n", gps) + 2 - gps);
     TestDrives::writeText(file, text);
     EXPECT_EQ(run({"check", file.string()}), 1);
-    for (const char* line :
-         {"[Camera Setting] Photo Burst=12: not one of 0 1 Photo, 1 2 Photos, 2 3 Photos",
-          "[Via Internet Settings] SendEmailPort=99999: not a whole number from 1 to 9999",
-          "[Camera Setting] Work Day=300: not a whole number from 0 to 127", "[Camera Setting] GPS Location: missing"})
+    for (const char* line : {"[Camera Setting] Photo Burst=12: not one of 0 1 Photo, 1 2 Photos, 2 3 Photos",
+                             "[Via Internet Settings] SendEmailPort=99999: not a whole number from 1 to 9999",
+                             "[Camera Setting] Work Day=300: not a whole number from 0 to 127",
+                             "[Camera Setting] GPS Location: missing"})
         EXPECT_NE(out.str().find(std::string(file.string()) + ": " + line), std::string::npos) << out.str();
 
     EXPECT_EQ(run({"check", file.string(), "--json"}), 1);
@@ -127,9 +128,10 @@ TEST_F(CliReadTest, ACardWithTheFilesOfTwoModelsIsReportedNotResolved)
     ASSERT_EQ(run({"write", "TQ270", root.string()}), 0);
     ASSERT_EQ(run({"write", "TQ355", root.string()}), 0);
     EXPECT_EQ(run({"show", root.string()}), 1);
-    EXPECT_NE(err.str().find("holds the files of 2 models, GSM/TQ270.TXT (TQ270), GSM/TQ355.TXT (TQ355); name one "
-                             "with --model"),
-              std::string::npos)
+    EXPECT_NE(
+        err.str().find("holds the files of 2 models, GSM/TQ270.TXT (TQ270), GSM/TQ355.TXT (TQ355); name one "
+                       "with --model"),
+        std::string::npos)
         << err.str();
     EXPECT_EQ(run({"check", root.string(), "--model", "tq355"}), 0) << err.str();
     EXPECT_NE(out.str().find("TQ355.TXT: no problems (TQ355)"), std::string::npos);
@@ -139,10 +141,11 @@ TEST_F(CliReadTest, KeysListsEveryKeyWithTheItemsTheDialogShows)
 {
     ASSERT_EQ(run({"keys", "TQ160-E"}), 0) << err.str();
     const std::string listing = out.str();
-    for (const char* part : {"# TQ160-E: GSM\\TQ160-E.TXT\n[KRTFileMark]\nModel: \"TQ160-E\"\n",
-                             "PIR Trigger: one of, or empty (not set)\n    0  OFF\n    1  High\n    2  Normal\n    3  Low\n",
-                             "Clock Year: a whole number from 1753 to 9999 (the clock's year); set with --clock\n",
-                             "SendEmailPort: a whole number from 1 to 9999", "[Via FTP Settings]\n"})
+    for (const char* part :
+         {"# TQ160-E: GSM\\TQ160-E.TXT\n[KRTFileMark]\nModel: \"TQ160-E\"\n",
+          "PIR Trigger: one of, or empty (not set)\n    0  OFF\n    1  High\n    2  Normal\n    3  Low\n",
+          "Clock Year: a whole number from 1753 to 9999 (the clock's year); set with --clock\n",
+          "SendEmailPort: a whole number from 1 to 9999", "[Via FTP Settings]\n"})
         EXPECT_NE(listing.find(part), std::string::npos) << part << "\n" << listing;
 
     const Json keys = json({"keys", "TQ160-E", "--json"});
@@ -168,7 +171,8 @@ TEST_F(CliReadTest, KeysListsEveryKeyWithTheItemsTheDialogShows)
     EXPECT_TRUE(sawPir);
     EXPECT_TRUE(sawClock);
     for (const ModelDescriptor& model : ModelCatalogue::all())
-        EXPECT_TRUE(json({"keys", std::string(model.listEntry), "--json"}).has("sections")) << model.listEntry;
+        EXPECT_TRUE(json({"keys", std::string(model.listEntry), "--json"}).has("sections"))
+            << model.listEntry;
 }
 
 TEST_F(CliReadTest, AnEncodedFileShowsAsItsPlainText)

@@ -38,8 +38,9 @@ TEST_F(CliWriteTest, WriteThenShowRoundTripsEveryKey)
     {
         const char* model;
         const char* file;
-    } const cases[] = {{"TQ240 SERIES", "TQ240.TXT"},  {"tq270", "TQ270.TXT"},     {"RV731Q-40K", "RV731Q-40K.BIN"},
-                       {"TQ480-E", "TQ480-E.TXT"},     {"RV720Q-16kXS", "RV720Q.TXT"}, {"RV610W-16kXS", "RV610W.TXT"}};
+    } const cases[] = {{"TQ240 SERIES", "TQ240.TXT"},    {"tq270", "TQ270.TXT"},
+                       {"RV731Q-40K", "RV731Q-40K.BIN"}, {"TQ480-E", "TQ480-E.TXT"},
+                       {"RV720Q-16kXS", "RV720Q.TXT"},   {"RV610W-16kXS", "RV610W.TXT"}};
     for (const Case& c : cases) {
         const fs::path root = card(std::string("card-") + c.file);
         ASSERT_EQ(run({"write", c.model, root.string(), "--phone", "+49 170 1", "--email", "me@example.org",
@@ -70,7 +71,8 @@ TEST_F(CliWriteTest, ValuesThatWereNeverSetStayUnset)
         const std::string file = model == std::string("RV720Q-33K") ? "RV720Q-33K.TXT" : "RV718W.TXT";
         const std::string text = fileOf(root, file);
         for (const char* key : {"Attachment Size", "Recycle Storage", "GPS Location"})
-            EXPECT_NE(text.find(std::string("\r\n") + key + "=\r\n"), std::string::npos) << model << ": " << key;
+            EXPECT_NE(text.find(std::string("\r\n") + key + "=\r\n"), std::string::npos)
+                << model << ": " << key;
     }
     const fs::path encrypted = card("RV731Q-33K");
     ASSERT_EQ(run({"write", "RV731Q-33K", encrypted.string()}), 0) << err.str();
@@ -100,10 +102,11 @@ TEST_F(CliWriteTest, YesReplacesAFileWithForeignContentByTheCleanFile)
 TEST_F(CliWriteTest, ItemsAreTakenByTheirTextAsTheDialogShowsThem)
 {
     const fs::path root = card("card");
-    ASSERT_EQ(run({"write", "TQ270", root.string(), "--set", "Camera Setting/PIR Trigger=High", "--set",
-                   "camera setting/language= deutsch ", "--set", "Via Internet Settings/SMTP SSL=tls", "--set",
-                   "Camera Setting/GameCall PlayTime=off", "--set", "Camera Setting/Max Number=Unlimited"}),
-              0)
+    ASSERT_EQ(
+        run({"write", "TQ270", root.string(), "--set", "Camera Setting/PIR Trigger=High", "--set",
+             "camera setting/language= deutsch ", "--set", "Via Internet Settings/SMTP SSL=tls", "--set",
+             "Camera Setting/GameCall PlayTime=off", "--set", "Camera Setting/Max Number=Unlimited"}),
+        0)
         << err.str();
     const std::string text = fileOf(root, "TQ270.TXT");
     EXPECT_EQ(value(text, "Camera Setting", "PIR Trigger"), "2");
@@ -112,7 +115,8 @@ TEST_F(CliWriteTest, ItemsAreTakenByTheirTextAsTheDialogShowsThem)
     EXPECT_EQ(value(text, "Camera Setting", "GameCall PlayTime"), "-1");
     EXPECT_EQ(value(text, "Camera Setting", "Max Number"), "100");
 
-    ASSERT_EQ(run({"write", "TQ270", root.string(), "--yes", "--set", "Camera Setting/Language="}), 0) << err.str();
+    ASSERT_EQ(run({"write", "TQ270", root.string(), "--yes", "--set", "Camera Setting/Language="}), 0)
+        << err.str();
     EXPECT_EQ(value(fileOf(root, "TQ270.TXT"), "Camera Setting", "Language"), "") << "empty: nothing chosen";
 }
 
@@ -121,13 +125,15 @@ TEST_F(CliWriteTest, TheClockIsTheOneGivenOrThePcsTime)
     const fs::path given = card("given");
     ASSERT_EQ(run({"write", "TQ270", given.string(), "--clock", "2024-02-29T23:59:58"}), 0) << err.str();
     const std::string text = fileOf(given, "TQ270.TXT");
-    EXPECT_NE(text.find("Clock Year=2024\r\nClock Month=2\r\nClock Day=29\r\nClock Hour=23\r\nClock Minute=59\r\n"
-                        "Clock Second=58\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("Clock Year=2024\r\nClock Month=2\r\nClock Day=29\r\nClock Hour=23\r\nClock Minute=59\r\n"
+                  "Clock Second=58\r\n"),
+        std::string::npos);
     const fs::path now = card("now");
     ASSERT_EQ(run({"write", "TQ270", now.string(), "--clock", "now"}), 0) << err.str();
-    EXPECT_NE(fileOf(now, "TQ270.TXT").find("Clock Year=2025\r\nClock Month=6\r\nClock Day=1\r\nClock Hour=8\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        fileOf(now, "TQ270.TXT").find("Clock Year=2025\r\nClock Month=6\r\nClock Day=1\r\nClock Hour=8\r\n"),
+        std::string::npos)
         << "the fixed clock of the test";
 }
 
@@ -150,14 +156,15 @@ TEST_F(CliWriteTest, ABatchGoesOnPastAFailedCardAndEndsWithOneLine)
     const fs::path two = card("cam3");
     ASSERT_EQ(run({"write", "TQ270", locked.string()}), 0);
     makeReadOnly(locked / "GSM" / "TQ270.TXT");
-    EXPECT_EQ(run({"write", "TQ270", one.string(), locked.string(), (drives.base() / "cam98").string(), two.string(),
-                   "--yes"}),
+    EXPECT_EQ(run({"write", "TQ270", one.string(), locked.string(), (drives.base() / "cam98").string(),
+                   two.string(), "--yes"}),
               1);
     EXPECT_NE(out.str().find("2 of 4 cards written; failed: " + locked.string() + ", " +
                              (drives.base() / "cam98").string() + "\n"),
               std::string::npos)
         << out.str();
-    EXPECT_NE(err.str().find("TQ270.TXT was not written: the file is read-only"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("TQ270.TXT was not written: the file is read-only"), std::string::npos)
+        << err.str();
     EXPECT_NE(err.str().find("cam98: no such folder"), std::string::npos) << err.str();
     EXPECT_TRUE(fs::exists(one / "GSM" / "TQ270.TXT"));
     EXPECT_TRUE(fs::exists(two / "GSM" / "TQ270.TXT"));
@@ -194,10 +201,12 @@ TEST_F(CliWriteTest, EveryFailureNamesItsCause)
     // Letters: one KRT_DRIVES does not map, one it maps to a folder that is not there.
     mapDrives("E=" + (drives.base() / "gone").string());
     EXPECT_EQ(run({"write", "TQ270", "F:"}), 1);
-    EXPECT_NE(err.str().find("krt-cli: F: no such drive; KRT_DRIVES maps C, E\n"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("krt-cli: F: no such drive; KRT_DRIVES maps C, E\n"), std::string::npos)
+        << err.str();
     EXPECT_EQ(run({"write", "TQ270", "e:"}), 1);
-    EXPECT_NE(err.str().find("krt-cli: e: no such folder: E: stands for " + (drives.base() / "gone").string()),
-              std::string::npos)
+    EXPECT_NE(
+        err.str().find("krt-cli: e: no such folder: E: stands for " + (drives.base() / "gone").string()),
+        std::string::npos)
         << err.str();
 
     // A letter that is there: written as that drive.
@@ -207,10 +216,19 @@ TEST_F(CliWriteTest, EveryFailureNamesItsCause)
               std::string::npos)
         << out.str();
 
-    // No C: for the backup copy: the card counts, the backup's failure is told.
+    // A C: that is not there, then no C: at all, for the backup copy: the card
+    // counts, the backup's failure is told.
+    ::setenv("KRT_DRIVES", ("C=" + (drives.base() / "gone").string() + ";E=" + card("E1").string()).c_str(),
+             1);
+    EXPECT_EQ(run({"write", "TQ270", "E:"}), 0) << err.str();
+    EXPECT_NE(
+        err.str().find("was not written: no such folder: C: stands for " + (drives.base() / "gone").string()),
+        std::string::npos)
+        << err.str();
     ::setenv("KRT_DRIVES", ("E=" + card("E2").string()).c_str(), 1);
     EXPECT_EQ(run({"write", "TQ270", "E:"}), 0) << err.str();
-    EXPECT_NE(err.str().find("warning: the backup copy C:\\TavrinoxaBackup\\TQ270.TXT was not written: no drive C:"),
+    EXPECT_NE(err.str().find(
+                  "warning: the backup copy C:\\TavrinoxaBackup\\TQ270.TXT was not written: no drive C:"),
               std::string::npos)
         << err.str();
 }
@@ -218,7 +236,8 @@ TEST_F(CliWriteTest, EveryFailureNamesItsCause)
 TEST_F(CliWriteTest, AProfileOfTheSameLayoutIsTheStart)
 {
     const fs::path first = card("first");
-    ASSERT_EQ(run({"write", "TQ270", first.string(), "--phone", "555", "--set", "Camera Setting/Language=4"}), 0);
+    ASSERT_EQ(run({"write", "TQ270", first.string(), "--phone", "555", "--set", "Camera Setting/Language=4"}),
+              0);
     const fs::path second = card("second");
     ASSERT_EQ(run({"write", "TQ355", second.string(), "--from", (first / "GSM" / "TQ270.TXT").string()}), 0)
         << err.str();

@@ -15,7 +15,15 @@
 class Json
 {
 public:
-    enum class Type { Null, Bool, Number, String, Array, Object };
+    enum class Type
+    {
+        Null,
+        Bool,
+        Number,
+        String,
+        Array,
+        Object
+    };
 
     static std::optional<Json> parse(std::string_view text)
     {
@@ -41,7 +49,10 @@ public:
         return it->second;
     }
     [[nodiscard]] const Json& operator[](std::size_t index) const { return m_array.at(index); }
-    [[nodiscard]] std::size_t size() const { return m_type == Type::Object ? m_object.size() : m_array.size(); }
+    [[nodiscard]] std::size_t size() const
+    {
+        return m_type == Type::Object ? m_object.size() : m_array.size();
+    }
     [[nodiscard]] const std::string& text() const { return m_text; }
     [[nodiscard]] double number() const { return m_number; }
     [[nodiscard]] bool boolean() const { return m_bool; }
@@ -55,7 +66,8 @@ private:
 
         void blanks()
         {
-            while (at < text.size() && (text[at] == ' ' || text[at] == '\n' || text[at] == '\t' || text[at] == '\r'))
+            while (at < text.size() &&
+                   (text[at] == ' ' || text[at] == '\n' || text[at] == '\t' || text[at] == '\r'))
                 ++at;
         }
         char next()

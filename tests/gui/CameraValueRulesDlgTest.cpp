@@ -65,8 +65,9 @@ TEST_F(CameraValueRulesDlgTest, EveryDropListHoldsTheItemsOfItsRule)
         record(std::string(model.listEntry).c_str());
         auto dialog = open(model);
         const int dialogId = model.cameraDialog;
-        for (const auto group : {CameraDialogBindings::lists(dialogId), CameraDialogBindings::extensionLists(dialogId),
-                                 CameraDialogBindings::sendModeLists()}) {
+        for (const auto group :
+             {CameraDialogBindings::lists(dialogId), CameraDialogBindings::extensionLists(dialogId),
+              CameraDialogBindings::sendModeLists()}) {
             for (const ListBinding& binding : group) {
                 if (!modelHasCameraKey(model, binding.key) ||
                     CameraDialogBindings::listFor(dialogId, binding.key) != binding.ctrlId)
@@ -95,7 +96,8 @@ TEST_F(CameraValueRulesDlgTest, TheRadiosTakeExactlyTheValuesOfTheirRules)
         if (!sendTo.empty()) {
             const ValueRule rule = CameraValueRules::ruleFor(model, K::SendTo);
             for (int value = rule.min; value <= rule.max; ++value)
-                EXPECT_NE(checkedFor(model, K::SendTo, value, sendTo), -1) << model.listEntry << " Send To " << value;
+                EXPECT_NE(checkedFor(model, K::SendTo, value, sendTo), -1)
+                    << model.listEntry << " Send To " << value;
             EXPECT_EQ(checkedFor(model, K::SendTo, rule.max + 1, sendTo), -1) << model.listEntry;
         }
         if (!modelHasCameraKey(model, K::SendMode))
@@ -120,7 +122,8 @@ TEST_F(CameraValueRulesDlgTest, TheDatePickerTakesEveryYearOfAValidClockAndTheNa
         if (!model.hasCameraName)
             continue;
         const auto* name = control<QLineEdit>(dialog.get(), Ctl::CameraName);
-        EXPECT_EQ(static_cast<std::size_t>(name->maxLength()), CameraValueRules::cameraNameRule(model).maxBytes)
+        EXPECT_EQ(static_cast<std::size_t>(name->maxLength()),
+                  CameraValueRules::cameraNameRule(model).maxBytes)
             << model.listEntry;
     }
 }

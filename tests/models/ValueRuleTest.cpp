@@ -16,7 +16,8 @@ TEST(ValueRuleTest, AListNamesItsItemsWithTheirValues)
     EXPECT_EQ(pir.valueOfItem("high"), 2);
     EXPECT_EQ(pir.valueOfItem(" OFF "), 3);
     EXPECT_EQ(pir.valueOfItem("Max"), std::nullopt);
-    EXPECT_EQ(ValueRule::itemList({"  5 Sec", "10  Sec"}).valueOfItem("10 sec"), 1) << "blanks as the list pads them";
+    EXPECT_EQ(ValueRule::itemList({"  5 Sec", "10  Sec"}).valueOfItem("10 sec"), 1)
+        << "blanks as the list pads them";
     EXPECT_EQ(pir.itemOf("1"), "Normal");
     EXPECT_EQ(pir.itemOf("4"), std::nullopt);
 }
@@ -71,7 +72,8 @@ TEST(ValueRuleTest, NumbersTextsAndFixedValues)
     EXPECT_EQ(phone.problem("1-2"), "holds '-', which the dialog takes out");
     EXPECT_EQ(phone.problem("1\n2"), "holds a line break, which the dialog takes out");
     EXPECT_EQ(phone.problem("12345"), std::nullopt);
-    EXPECT_EQ(ValueRule::text(4).problem("\xC3\xA4\xC3\xA4\xC3\xA4"), "longer than 4 bytes (6)") << "bytes, not letters";
+    EXPECT_EQ(ValueRule::text(4).problem("\xC3\xA4\xC3\xA4\xC3\xA4"), "longer than 4 bytes (6)")
+        << "bytes, not letters";
 
     ValueRule even = ValueRule::text(10, "an even count");
     even.form = [](std::string_view text) { return text.size() % 2 == 0; };

@@ -14,7 +14,8 @@ TEST(NetworkValueRulesTest, PortsAreNumbersOfTheDigitsTheFieldKeeps)
     // The dialog keeps four characters of a port.
     for (const auto field : {P::MmsPort, P::SendEmailPort}) {
         const ValueRule port = NetworkValueRules::fieldRule(field);
-        EXPECT_EQ(port.problem("99999"), "not a whole number from 1 to 9999 (a port of the 4 digits the dialog keeps)");
+        EXPECT_EQ(port.problem("99999"),
+                  "not a whole number from 1 to 9999 (a port of the 4 digits the dialog keeps)");
         EXPECT_EQ(port.problem("0"), port.problem("99999"));
         EXPECT_EQ(port.problem("465"), std::nullopt);
         EXPECT_EQ(port.problem(""), std::nullopt) << "the defaults leave it empty";
@@ -32,7 +33,8 @@ TEST(NetworkValueRulesTest, TextsAreCutWhereTheDialogOrTheReadCutsThem)
     EXPECT_EQ(NetworkValueRules::fieldRule(P::SendEmailPassword).maxBytes, 30u)
         << "kept as typed, but a read keeps 30";
     EXPECT_EQ(NetworkValueRules::ftpFieldRule(FtpParameters::FtpServer).maxBytes, 100u);
-    EXPECT_EQ(NetworkValueRules::fieldRule(P::MmsUrl).problem("a\nb"), "holds a line break, which the dialog takes out");
+    EXPECT_EQ(NetworkValueRules::fieldRule(P::MmsUrl).problem("a\nb"),
+              "holds a line break, which the dialog takes out");
 }
 
 TEST(NetworkValueRulesTest, TheAddressAndTheSendingAddressHaveTheirForms)

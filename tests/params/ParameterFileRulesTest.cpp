@@ -18,8 +18,9 @@ std::string defaultsText(const ModelDescriptor& model, const NetworkParameters& 
     FixedClock clock({2025, 6, 1, 8, 30, 0});
     AppContext context(DriveMap{}, RegistryStore(std::string()), messages, clock);
     MainParaCore core(context, std::string(model.listEntry),
-                      model.mainDialog == ModelCatalogue::kEncryptedMainDialog ? MainParaCore::Variant::Encrypted
-                                                                                 : MainParaCore::Variant::Plain);
+                      model.mainDialog == ModelCatalogue::kEncryptedMainDialog
+                          ? MainParaCore::Variant::Encrypted
+                          : MainParaCore::Variant::Plain);
     applyCameraDefaults(model, context.records().cameraSettings);
     context.records().networkParameters = network;
     return core.parameterText().value();
@@ -37,9 +38,10 @@ TEST(ParameterFileRulesTest, EveryModelsKeysAreTheKeysASaveWritesInItsOrder)
 {
     for (const ModelDescriptor& model : ModelCatalogue::all()) {
         std::vector<std::pair<std::string, std::string>> saved;
-        IniDocument(defaultsText(model)).forEachKey([&](std::string_view section, std::string_view key, std::string_view) {
-            saved.emplace_back(section, key);
-        });
+        IniDocument(defaultsText(model))
+            .forEachKey([&](std::string_view section, std::string_view key, std::string_view) {
+                saved.emplace_back(section, key);
+            });
         const std::vector<FileKeyRule> keys = ParameterFileRules::keysOf(model);
         ASSERT_EQ(keys.size(), saved.size()) << model.listEntry;
         for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -52,7 +54,8 @@ TEST(ParameterFileRulesTest, EveryModelsKeysAreTheKeysASaveWritesInItsOrder)
 TEST(ParameterFileRulesTest, EveryModelsDefaultsPass)
 {
     for (const ModelDescriptor& model : ModelCatalogue::all())
-        EXPECT_EQ(texts(ParameterFileRules::problemsOf(model, defaultsText(model))), std::vector<std::string>{})
+        EXPECT_EQ(texts(ParameterFileRules::problemsOf(model, defaultsText(model))),
+                  std::vector<std::string>{})
             << model.listEntry;
 }
 
@@ -95,7 +98,8 @@ TEST(ParameterFileRulesTest, KeysAndValuesNoDialogWritesAreFound)
     const std::vector<std::string> found = texts(ParameterFileRules::problemsOf(tq270, text));
     const std::vector<std::string> expected{
         "[KRTFileMark] Model=TQ355: not \"TQ270\"",
-        "[Receive number and receive email] AdministratorNum=+49 170-1: holds '-', which the dialog takes out "
+        "[Receive number and receive email] AdministratorNum=+49 170-1: holds '-', which the dialog takes "
+        "out "
         "(a phone number as the main dialog saves it, without '-', '_' or blanks)",
         "[Camera Setting] PIR Trigger=9: not one of 0 Low, 1 Normal, 2 High, 3 OFF",
         "[Camera Setting] Work Mode=1: not a key of TQ270's file",
