@@ -149,7 +149,7 @@ int GameCallAudio::RunConversion(const std::string& source, const std::string& t
                                                : "the conversion program could not be staged into C:\\KRT_TEMP");
     const auto nativeTarget = files.nativePath(target);
     if (!nativeTarget)
-        return failed("there is no drive " + target.substr(0, 2));
+        return failed("no drive " + target.substr(0, 2));
     ConversionJob job(m_tool.stagedProgram(), m_tool.commandFile(), source, *nativeTarget);
     if (const auto free = m_spaceProbe(target.substr(0, target.rfind('\\') + 1)))
         job.setSpaceAvailable(*free);

@@ -114,6 +114,6 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << command->help;
         return kOk;
     }
-    const Environment environment(clock);
+    const Environment environment(clock, err);
     return command->run(options, environment, out, err);
 }

@@ -49,18 +49,24 @@ struct Options
 class Environment
 {
 public:
-    explicit Environment(const Clock& clock) : clock(clock) {}
+    /// What KRT_DRIVES holds that is no drive is told on `err` when the
+    /// drives are first looked up.
+    Environment(const Clock& clock, std::ostream& err) : clock(clock), m_err(err) {}
 
     [[nodiscard]] const DriveMap& drives() const
     {
-        if (!m_drives)
+        if (!m_drives) {
             m_drives = DriveMap::fromEnvironment();
+            for (const std::string& problem : m_drives->problems())
+                m_err << "krt-cli: " << problem << "\n";
+        }
         return *m_drives;
     }
 
     const Clock& clock;
 
 private:
+    std::ostream& m_err;
     mutable std::optional<DriveMap> m_drives;
 };
 

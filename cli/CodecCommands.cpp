@@ -35,7 +35,7 @@ int writeOutput(const Options& options, const std::string& path, const std::stri
         return kFailure;
     }
     if (!files.writeFile(path, bytes)) {
-        err << "krt-cli: " << path << " was not written: " << writeFailureCause(files, path, bytes.size())
+        err << "krt-cli: " << path << " was not written: " << writeFailureCause(files, path)
             << "\n";
         return kFailure;
     }

@@ -48,13 +48,25 @@ MainParaCore::Variant variantOf(const ModelDescriptor& model)
     return isEncrypted(model) ? MainParaCore::Variant::Encrypted : MainParaCore::Variant::Plain;
 }
 
-/// The bytes of the file as a save writes them, the clock stamped now.
-std::optional<std::string> fileBytes(const Job& job, MainParaCore& writer)
+/// The bytes of the file as a save writes them, the clock stamped now; or
+/// nothing, with the reason in `why`.
+std::optional<std::string> fileBytes(const Job& job, MainParaCore& writer, std::string& why)
 {
     const auto text = writer.parameterText();
-    if (!text)
+    if (!text) {
+        why = "a value holds a line break";
         return std::nullopt;
-    return job.variant == MainParaCore::Variant::Encrypted ? ParameterFileCodec::encode(*text) : *text;
+    }
+    if (job.variant != MainParaCore::Variant::Encrypted)
+        return *text;
+    // Cut at the encoded file's size, the file would lose its last sections.
+    if (const std::size_t length = ParameterFileCodec::reducedLength(*text);
+        length > ParameterFileCodec::kMaxTextBytes) {
+        why = "the parameters take " + std::to_string(length) + " bytes, and an encoded parameter file holds at most " +
+              std::to_string(ParameterFileCodec::kMaxTextBytes);
+        return std::nullopt;
+    }
+    return ParameterFileCodec::encode(*text);
 }
 
 /// The backup copy follows a card that was written; its failure is told,
@@ -66,7 +78,7 @@ void writeBackup(FileSystem& files, const MainParaCore& writer, const std::strin
     if (!files.isDirectory(kBackupFolder) && !files.createDirectory(kBackupFolder))
         cause = folderFailureCause(files, kBackupFolder);
     else if (!files.writeFile(path, bytes))
-        cause = writeFailureCause(files, path, bytes.size());
+        cause = writeFailureCause(files, path);
     if (!cause.empty())
         err << "krt-cli: warning: the backup copy " << path << " was not written: " << cause << "\n";
 }
@@ -105,7 +117,7 @@ bool writeCard(const Job& job, const std::string& given, std::ostream& out, std:
                     " could not be made: " + folderFailureCause(files, folder));
     const std::string native = files.nativePath(path).value_or(path);
     if (files.exists(path) && !files.isFile(path))
-        return fail(native + " was not written: " + writeFailureCause(files, path, 0));
+        return fail(native + " was not written: " + writeFailureCause(files, path));
     if (files.exists(path) && !job.yes)
         return fail(native + " exists; --yes replaces it");
     if (job.variant == MainParaCore::Variant::Encrypted) {
@@ -113,11 +125,12 @@ bool writeCard(const Job& job, const std::string& given, std::ostream& out, std:
         writer.removeTemporaryPlainFiles(drive);
         CUtil::ClearReadOnlyAttribute(files, path);
     }
-    const auto bytes = fileBytes(job, writer);
+    std::string why;
+    const auto bytes = fileBytes(job, writer, why);
     if (!bytes)
-        return fail("a value holds a line break");
+        return fail(why);
     if (!files.writeFile(path, *bytes))
-        return fail(native + " was not written: " + writeFailureCause(files, path, bytes->size()));
+        return fail(native + " was not written: " + writeFailureCause(files, path));
     out << targetLabel(given) << native << " written\n";
     writeBackup(files, writer, *bytes, err);
     return true;

@@ -1,19 +1,17 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 class FileSystem;
 
-/// Why a write onto a card failed, for the message that reports it: what
-/// stands at the path, a read-only file, else what the system says when
-/// the same number of bytes is written beside it ("Read-only file system",
-/// "No space left on device").
+/// Why a write onto a card failed, for the message that reports it: a drive
+/// whose folder is gone, what stands at the path, else what the failed write
+/// itself was told ("the file is read-only", "Read-only file system", "No
+/// space left on device"). Asked right after the failure.
 namespace cli {
 
-/// `path` is the file (over the drive map); `bytes` how many were to go in.
-[[nodiscard]] std::string writeFailureCause(const FileSystem& files, const std::string& path,
-                                            std::size_t bytes);
+/// `path` is the file (over the drive map).
+[[nodiscard]] std::string writeFailureCause(const FileSystem& files, const std::string& path);
 /// Why the folder `path` could not be made.
 [[nodiscard]] std::string folderFailureCause(const FileSystem& files, const std::string& path);
 

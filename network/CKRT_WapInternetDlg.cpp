@@ -44,7 +44,7 @@ CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool ad
     // The password goes into the file as typed, but only as much of it comes
     // back as the file keeps: a longer one would be cut on the next load and
     // saved cut (and would make an encoded file overflow).
-    LineEditText::setMaxBytes(m_ui->sendPasswordEdit, networkFieldLimit(NetworkParameters::SendEmailPassword));
+    LineEditText::setMaxBytes(m_ui->sendPasswordEdit, networkFieldKey(NetworkParameters::SendEmailPassword).limit);
 
     // Enabled, the fields the user most often fills are painted on white;
     // disabled they look like every other disabled field. The seven

@@ -65,11 +65,6 @@ const NetworkFieldKey& ftpFieldKey(std::size_t field)
     return kFtpKeys.at(field);
 }
 
-int networkFieldLimit(std::size_t field)
-{
-    return field < NetworkParameters::FieldCount ? networkFieldKey(field).limit : 0;
-}
-
 bool LoadNetworkSections(const IniFile& file, const NetworkSectionOptions& options,
                          NetworkParameters& current, NetworkParameters& loadedCopy)
 {

@@ -7,11 +7,6 @@
 
 class IniFile;
 
-/// How many bytes of a network field (`NetworkParameters::Field`) the file
-/// keeps: what is written is cut there, and what is read comes back no
-/// longer.
-[[nodiscard]] int networkFieldLimit(std::size_t field);
-
 /// How a parameter file carries the network sections.
 struct NetworkSectionOptions
 {

@@ -188,10 +188,10 @@ std::optional<std::string> FileSystem::nativeOrFail(std::string_view path) const
     if (native)
         return native;
     if (hasDriveLetter(path) && !m_drives.nativeRoot(path[0]))
-        fail("there is no drive " + std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])))) +
+        fail("no drive " + std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])))) +
              ":");
     else
-        fail("the path leads out of its drive's folder");
+        fail("the path leads out of the folder of its drive");
     return std::nullopt;
 }
 
@@ -274,7 +274,7 @@ bool FileSystem::replace(std::string_view from, std::string_view to)
         return fail("it is not a file");
     if (statPath(*dst, target)) {
         if (!S_ISREG(target.st_mode))
-            return fail("something other than a file has the name");
+            return fail("something other than a file stands there");
         if (hasNoWriteBits(target))
             return fail("the file is read-only");
     }
@@ -362,7 +362,7 @@ bool FileSystem::canReplace(std::string_view path) const
     if (!statPath(*native, st))
         return true;
     if (!S_ISREG(st.st_mode))
-        return fail("something other than a file has the name");
+        return fail("something other than a file stands there");
     if (hasNoWriteBits(st))
         return fail("the file is read-only");
     return true;

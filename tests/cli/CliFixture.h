@@ -24,11 +24,14 @@ protected:
         drives.addDrive('C');
         mapDrives("");
         ::setenv("KRT_REGISTRY_ROOT", (drives.base() / "registry").c_str(), 1);
+        // The tool's own folder, which stands in as C: where KRT_DRIVES maps none.
+        ::setenv("XDG_DATA_HOME", (drives.base() / "data").c_str(), 1);
     }
     ~CliFixture() override
     {
         ::unsetenv("KRT_DRIVES");
         ::unsetenv("KRT_REGISTRY_ROOT");
+        ::unsetenv("XDG_DATA_HOME");
     }
 
     /// KRT_DRIVES: C: and the entries given ("E=/x;F=/y").

@@ -227,7 +227,7 @@ TEST_F(EncryptedFileTest, TheLongestFieldsStillFit)
         MainParaCore& c = open(model);
         ParameterRecords& records = context->records();
         for (std::size_t field = 0; field < NetworkParameters::FieldCount; ++field)
-            records.networkParameters.fields[field] = std::string(static_cast<std::size_t>(networkFieldLimit(field)), 'n');
+            records.networkParameters.fields[field] = std::string(static_cast<std::size_t>(networkFieldKey(field).limit), 'n');
         records.networkParameters.smtpSecurity = "99999";
         for (std::string& field : records.ftpParameters.fields)
             field = std::string(100, 'f');

@@ -157,8 +157,8 @@ TEST_F(FileSystemTest, AFailedWriteSaysWhy)
         const char* cause;
     } const cases[] = {
         {"E:\\NOFOLDER\\TQ270.TXT", "the folder does not exist"},
-        {"F:\\GSM\\TQ270.TXT", "there is no drive F:"},
-        {"E:\\GSM", "something other than a file has the name"},
+        {"F:\\GSM\\TQ270.TXT", "no drive F:"},
+        {"E:\\GSM", "something other than a file stands there"},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(files.writeFile(c.path, "x")) << c.path;
