@@ -1,6 +1,7 @@
 #include "audio/GameCallAudio.h"
 
 #include "audio/ConversionTool.h"
+#include "audio/GameCallPlacement.h"
 #include "context/AppContext.h"
 #include "platform/CUtil.h"
 
@@ -13,13 +14,8 @@
 
 namespace {
 
-constexpr const char* kPictureFolder = "\\DCIM\\";
-constexpr const char* kCameraFolder = "\\DCIM\\100KRTIM\\";
-constexpr const char* kSoundFile = "\\DCIM\\100KRTIM\\ADUI0001.WAV";
-constexpr const char* kFirstPicture = "\\DCIM\\100KRTIM\\IMAG0001.JPG";
-constexpr const char* kFirstVideo = "\\DCIM\\100KRTIM\\VIDE0001.AVI";
-constexpr const char* kFirstPictureRenamed = "\\DCIM\\100KRTIM\\IMAG0001_RenameForSaveAudioFile.JPG";
-constexpr const char* kFirstVideoRenamed = "\\DCIM\\100KRTIM\\VIDE0001_RenameForSaveAudioFile.AVI";
+// The camera's folder, where the sound is made beside the old one.
+const std::string kCameraFolder(GameCallPlacement::kFolders.back());
 
 // A WAV file with no sample is no sound: what a rejected conversion leaves.
 constexpr std::uintmax_t kWavHeaderSize = 44;
@@ -50,34 +46,31 @@ GameCallAudio::GameCallAudio(AppContext& context, ConversionTool& tool)
 int GameCallAudio::PlaceGameCallAudio(const std::string& targetPath)
 {
     FileSystem& files = m_context.files();
-    MessageService& messages = m_context.messages();
     const std::string drive = targetPath.substr(0, 2);
     const std::string source = CUtil::TrimText(m_context.records().gameCallAudioPath, -1);
     if (source.empty())
         return 1;
 
     // Creation failures surface as a conversion that writes nothing.
-    if (!files.isDirectory(drive + kPictureFolder))
-        files.createDirectory(drive + kPictureFolder);
-    if (!files.isDirectory(drive + kCameraFolder))
-        files.createDirectory(drive + kCameraFolder);
+    for (const std::string_view folder : GameCallPlacement::kFolders) {
+        if (!files.isDirectory(drive + std::string(folder)))
+            files.createDirectory(drive + std::string(folder));
+    }
     removeLeftoverSounds(drive);
 
-    const std::string sound = drive + kSoundFile;
-    const std::string picture = drive + kFirstPicture;
-    const std::string video = drive + kFirstVideo;
-    const bool renames = files.exists(picture) || files.exists(video);
-    if (renames) {
+    GameCallPlacement placement(m_context.messages());
+    const std::string picture = drive + std::string(GameCallPlacement::kFirstPicture);
+    const std::string video = drive + std::string(GameCallPlacement::kFirstVideo);
+    const bool pictureExists = files.exists(picture);
+    const bool videoExists = files.exists(video);
+    if (pictureExists || videoExists) {
         CUtil::ClearReadOnlyAttribute(files, picture);
         CUtil::ClearReadOnlyAttribute(files, video);
-        const Message ask{"You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" if you want to save the "
-                          "audio file ,continue ?",
-                          MessageTitle::KrtTips, MessageIcon::Information, MessageButtons::OkCancel};
-        if (messages.show(ask) != MessageAnswer::Ok) {
-            messages.information("You have given up saving audio file !");
-            return 1;
-        }
     }
+    // Asked before the conversion, so a user who declines waits for nothing.
+    const GameCallPlacement::Next next = placement.start(pictureExists, videoExists);
+    if (next == GameCallPlacement::Next::GiveUp)
+        return 1;
 
     // The new sound is made beside the old one before anything on the card
     // changes: a source that is no sound, a full card or Cancel leaves the
@@ -88,27 +81,27 @@ int GameCallAudio::PlaceGameCallAudio(const std::string& targetPath)
     if (!RunConversion(source, temporary))
         return 0;
 
-    if (renames && (!CUtil::RenameIfExists(files, picture, drive + kFirstPictureRenamed) ||
-                    !CUtil::RenameIfExists(files, video, drive + kFirstVideoRenamed))) {
-        files.deleteFile(temporary);
-        messages.warning(
-            "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n You can delete or rename them manually !",
-            MessageTitle::KrtTips);
-        return 0;
+    if (next == GameCallPlacement::Next::Rename) {
+        bool renamed = true;
+        for (const GameCallPlacement::Rename& rename : placement.renames()) {
+            renamed = CUtil::RenameIfExists(files, drive + rename.from, drive + rename.to);
+            if (!renamed)
+                break;
+        }
+        if (placement.renamed(renamed) == GameCallPlacement::Next::GiveUp) {
+            files.deleteFile(temporary);
+            return 0;
+        }
     }
+    const std::string sound = drive + std::string(GameCallPlacement::kSoundFile);
     if (files.exists(sound))
         CUtil::ClearReadOnlyAttribute(files, sound);
-    if (!files.replace(temporary, sound)) {
-        const std::string cause = files.lastError();
+    const bool replaced = files.replace(temporary, sound);
+    const std::string cause = replaced ? std::string() : files.lastError();
+    if (!replaced)
         files.deleteFile(temporary);
-        messages.show({"Failed to delete " + sound + " !", MessageTitle::Application, MessageIcon::Warning,
-                       MessageButtons::Ok, cause});
-        return 0;
-    }
-    if (renames)
-        messages.show({"OK,audio file have been saved !", MessageTitle::Application, MessageIcon::Information,
-                       MessageButtons::Ok});
-    return 1;
+    placement.written(replaced, sound, cause);
+    return replaced ? 1 : 0;
 }
 
 std::string GameCallAudio::temporarySoundPath(const std::string& drive) const
@@ -138,9 +131,8 @@ void GameCallAudio::removeLeftoverSounds(const std::string& drive)
 int GameCallAudio::RunConversion(const std::string& source, const std::string& target)
 {
     FileSystem& files = m_context.files();
-    auto failed = [this](std::string cause) {
-        m_context.messages().show({"Transform Failed.", MessageTitle::Application, MessageIcon::Error,
-                                   MessageButtons::Ok, std::move(cause)});
+    auto failed = [this](const std::string& cause) {
+        GameCallPlacement(m_context.messages()).conversionFailed(cause);
         return 0;
     };
     // A conversion never starts on a half-written program.

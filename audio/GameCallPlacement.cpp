@@ -34,13 +34,18 @@ GameCallPlacement::Next GameCallPlacement::renamed(bool ok)
             MessageTitle::KrtTips);
         return Next::GiveUp;
     }
-    m_messages.show({"OK,audio file have been saved !", MessageTitle::Application, MessageIcon::Information,
-                     MessageButtons::Ok});
     return Next::Write;
 }
 
-void GameCallPlacement::written(bool ok, const std::string& cause)
+void GameCallPlacement::written(bool ok, const std::string& soundPath, const std::string& cause)
 {
-    if (!ok)
-        conversionFailed(cause);
+    if (!ok) {
+        m_messages.show({"Failed to delete " + soundPath + " !", MessageTitle::Application, MessageIcon::Warning,
+                         MessageButtons::Ok, cause});
+        return;
+    }
+    // Said only once the sound is in place: before, a failure could follow it.
+    if (!m_renames.empty())
+        m_messages.show({"OK,audio file have been saved !", MessageTitle::Application, MessageIcon::Information,
+                         MessageButtons::Ok});
 }

@@ -7,13 +7,14 @@
 
 class MessageService;
 
-/// The card's side of placing a game-call sound, for a front end that
-/// converts the sound itself and reaches the card through file handles of
-/// its own: which folders to make, which question to ask when the card
-/// holds a first picture or video, which renames follow, and what a Cancel
-/// or a failed step means. The sound is converted first; the old
-/// "ADUI0001.WAV" is replaced only by a complete new one, in one step.
-/// Paths are relative to the card's root.
+/// The card's side of placing a game-call sound, for every front end
+/// (the desktop converts with FFmpeg, the web page with Web Audio, and each
+/// reaches the card its own way): which folders to make, which question to
+/// ask when the card holds a first picture or video, which renames follow,
+/// and what a Cancel or a failed step means. Nothing on the card is renamed
+/// or replaced before the new sound is complete, and the old
+/// "ADUI0001.WAV" is replaced by it in one step. Paths are relative to the
+/// card's root.
 class GameCallPlacement
 {
 public:
@@ -52,8 +53,9 @@ public:
     /// How the renames went: a failed one is reported and ends the placing
     /// (a picture that already took its new name keeps it).
     Next renamed(bool ok);
-    /// How writing the sound file went; a failure is reported with its cause.
-    void written(bool ok, const std::string& cause);
+    /// How putting the new sound in place of `soundPath` went: a failure is
+    /// reported with its cause; after renames, the success is told.
+    void written(bool ok, const std::string& soundPath, const std::string& cause);
 
 private:
     MessageService& m_messages;

@@ -1,5 +1,6 @@
 #include "network/CKRT_AdvancedSetupDlg.h"
 
+#include "network/NetworkDialogRules.h"
 #include "platform/DialogText.h"
 #include "platform/LineEditText.h"
 #include "platform/MessageService.h"
@@ -59,7 +60,7 @@ void CKRT_AdvancedSetupDlg::onOk()
         else if (m_ui->tls12Radio->isChecked())
             chosen = SmtpSecurity::TlsV12;
         else {
-            m_messages.warning("Please select a encryption way before saving !");
+            m_messages.warning(NetworkDialogRules::kNoEncryptionWay);
             return;
         }
     }

@@ -38,7 +38,7 @@ void CKRT_FtpSettingDlg::onOk()
         typed.fields[field] = LineEditText::bytes(edit(field));
 
     if (const auto empty = NetworkDialogRules::firstEmptyFtpField(typed)) {
-        m_messages.warning("Before saving , you must complete the 4 items in FTP setting !");
+        m_messages.warning(NetworkDialogRules::kFtpIncomplete);
         edit(*empty)->setFocus();
         return;
     }

@@ -81,10 +81,8 @@ CKRT_WapInternetDlg::CKRT_WapInternetDlg(AppContext& context, Mode mode, bool ad
     ManageOtherUI(kLoad);
     const bool current = mode == Mode::CurrentParameters;
     ManageOtherUI(current ? kEnableCurrent : kEnableUserDefined);
-    m_ui->topLabel->setText(
-        current ? QStringLiteral(
-                      "Current WAP/internet parameters as follows, You can just modify highlighted items !")
-                : QStringLiteral("Please input user-defined WAP/internet parameters here!"));
+    m_ui->topLabel->setText(toQt(current ? NetworkDialogRules::kCurrentParametersLine
+                                         : NetworkDialogRules::kUserDefinedLine));
 }
 
 CKRT_WapInternetDlg::~CKRT_WapInternetDlg() = default;
@@ -194,9 +192,7 @@ void CKRT_WapInternetDlg::setAddressColour(const QColor& colour)
 void CKRT_WapInternetDlg::onOk()
 {
     if (const auto incomplete = NetworkDialogRules::firstIncompleteSendingField(sendingFields())) {
-        m_context.messages().warning(
-            "Before saving , you must complete the highlighted 4 items (with red sign) in "
-            "internet setting !");
+        m_context.messages().warning(NetworkDialogRules::kSendingIncomplete);
         fieldEdit(*incomplete)->setFocus();
         return;
     }
@@ -263,7 +259,7 @@ void CKRT_WapInternetDlg::serverFocusIn()
     m_serverFocusFlag = !m_serverFocusFlag;
     if (wasSet || !NetworkDialogRules::isBlankOrPlaceholder(LineEditText::bytes(m_ui->sendAddressEdit)))
         return;
-    m_context.messages().warning("You must input \"SEND EMAIL ADDRESS\" firstly !");
+    m_context.messages().warning(NetworkDialogRules::kAddressFirst);
     m_ui->sendAddressEdit->setFocus();
 }
 

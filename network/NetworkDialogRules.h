@@ -13,6 +13,18 @@
 /// how a field's text is read into the records, and the checks of OK.
 namespace NetworkDialogRules {
 
+/// The network dialogs' own words, for every front end: the WAP / Internet
+/// dialog's top line in its two modes, and what the OK buttons say about
+/// fields they refuse.
+inline constexpr const char* kCurrentParametersLine =
+    "Current WAP/internet parameters as follows, You can just modify highlighted items !";
+inline constexpr const char* kUserDefinedLine = "Please input user-defined WAP/internet parameters here!";
+inline constexpr const char* kSendingIncomplete =
+    "Before saving , you must complete the highlighted 4 items (with red sign) in internet setting !";
+inline constexpr const char* kFtpIncomplete = "Before saving , you must complete the 4 items in FTP setting !";
+inline constexpr const char* kNoEncryptionWay = "Please select a encryption way before saving !";
+inline constexpr const char* kAddressFirst = "You must input \"SEND EMAIL ADDRESS\" firstly !";
+
 using Ipv4Parts = std::array<int, 4>;
 
 /// Four groups of at most three digits, each at most 255, separated by

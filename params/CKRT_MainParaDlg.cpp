@@ -239,8 +239,7 @@ void CKRT_MainParaDlg::emailFieldFocused()
         return;
     m_emailFocusGuard = false;
     if (m_ui->email1TieCheckBox->isChecked()) {
-        m_context.messages().information(
-            "This paramater must keep same with \nWAP/Internet Setting -> SEND EMAIL ADDR !");
+        m_context.messages().information(MainParaCore::kEmailTied);
         fillEmailFromSendingAddress();
         m_ui->email1TieCheckBox->setFocus();
     }

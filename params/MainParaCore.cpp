@@ -269,30 +269,31 @@ void MainParaCore::selectSaveTarget(int index)
         m_saveTarget = m_targets.items()[static_cast<std::size_t>(m_targets.selected())];
 }
 
-void MainParaCore::saveAll()
+bool MainParaCore::saveAll()
 {
     MessageService& messages = m_context.messages();
     // The plain dialog's question has always been spelled this way.
     const char* ask = m_variant == Variant::Plain ? "Sava all parameters to \"" : "Save all parameters to \"";
     if (messages.question(ask + m_saveTarget + "\" ?") != MessageAnswer::Ok)
-        return;
+        return false;
     // The backup copy is a convenience: its own failure is not reported.
     Mng_AllPara(kWrite, kBackupCopy);
     if (m_closeRequested)
-        return;
+        return false;
     const bool written = Mng_AllPara(kWrite, kCardFile) == 1;
     if (written)
         messages.information("OK,All parameters have been saved success !");
     else if (!m_closeRequested)
-        messages.show({"Save failed ,please check your disk and try again later!", MessageTitle::Tips,
+        messages.show({kSaveFailed, MessageTitle::Tips,
                        MessageIcon::Error, MessageButtons::Ok, m_writeFailure});
     if (m_closeRequested)
-        return;
+        return false;
     Mng_SyncOtherDisks(kSyncGameCallAudio);
     // The other drives' copies go only once the target holds the new file:
     // after a failed write they may be the only good copy left.
     if (written)
         Mng_SyncOtherDisks(kSyncRemoveOthers);
+    return written;
 }
 
 void MainParaCore::defaultSetting()

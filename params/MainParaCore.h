@@ -69,6 +69,13 @@ public:
 
     using CustomerInfo = std::array<std::string, kCustomerFieldCount>;
 
+    /// What SAVE says of a card file it could not write.
+    static constexpr const char* kSaveFailed = "Save failed ,please check your disk and try again later!";
+    /// What the main dialog says when the first receiving address is tied
+    /// to the camera's sending address.
+    static constexpr const char* kEmailTied =
+        "This paramater must keep same with \nWAP/Internet Setting -> SEND EMAIL ADDR !";
+
     MainParaCore(AppContext& context, std::string listEntry, Variant variant = Variant::Plain);
 
     [[nodiscard]] const std::string& listEntry() const { return m_listEntry; }
@@ -99,7 +106,8 @@ public:
     /// write (a failure with its cause as the detail), then places the
     /// game-call sound (also after a failed card write) and, once the card
     /// file is written, removes this model's files from the other drives.
-    void saveAll();
+    /// True when the card file was written.
+    bool saveAll();
     /// "Default Setting": asks, resets the camera settings, reports.
     void defaultSetting();
     /// True when the first receiving address is the camera's sending address.

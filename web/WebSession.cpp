@@ -32,19 +32,6 @@ constexpr int kEncryptionBox = 1001;
 constexpr std::array<int, 3> kSecurityRadios{1056, 1057, 1058};
 constexpr std::size_t kSendEmailAddr = NetworkParameters::SendEmailAddr;
 
-// The network dialog's own words, which its layout does not hold.
-constexpr const char* kCurrentParameters =
-    "Current WAP/internet parameters as follows, You can just modify highlighted items !";
-constexpr const char* kUserDefined = "Please input user-defined WAP/internet parameters here!";
-// What the dialogs' OK buttons say about fields they refuse.
-constexpr const char* kSendingIncomplete =
-    "Before saving , you must complete the highlighted 4 items (with red sign) in internet setting !";
-constexpr const char* kFtpIncomplete = "Before saving , you must complete the 4 items in FTP setting !";
-constexpr const char* kNoEncryptionWay = "Please select a encryption way before saving !";
-constexpr const char* kAddressFirst = "You must input \"SEND EMAIL ADDRESS\" firstly !";
-constexpr const char* kEmailTied = "This paramater must keep same with \nWAP/Internet Setting -> SEND EMAIL ADDR !";
-// The save flow's report of a card write that failed.
-constexpr const char* kSaveFailed = "Save failed ,please check your disk and try again later!";
 
 val array(const std::vector<std::string>& items)
 {
@@ -280,7 +267,8 @@ val WebSession::state()
     network.set("operators", array(m_operators->operators().items));
     network.set("operator", m_operators->operators().selected);
     network.set("userDefined", m_network.userDefined);
-    network.set("topLine", std::string(m_network.userDefined ? kUserDefined : kCurrentParameters));
+    network.set("topLine", std::string(m_network.userDefined ? NetworkDialogRules::kUserDefinedLine
+                                                             : NetworkDialogRules::kCurrentParametersLine));
     const char* wap = "CKRT_WapInternetDlg";
     val fields = val::array();
     for (std::size_t i = 0; i < kNetworkControls.size(); ++i) {
@@ -399,7 +387,7 @@ bool WebSession::emailFocused()
     m_emailFocusGuard = false;
     const bool tied = m_emailTied;
     if (tied) {
-        m_messages.information(kEmailTied);
+        m_messages.information(MainParaCore::kEmailTied);
         refreshTiedEmail();
     }
     m_emailFocusGuard = true;
@@ -475,7 +463,7 @@ bool WebSession::serverFocused()
     m_network.serverFocusFlag = !m_network.serverFocusFlag;
     if (wasSet || !NetworkDialogRules::isBlankOrPlaceholder(m_network.typed[kSendEmailAddr]))
         return false;
-    m_messages.warning(kAddressFirst);
+    m_messages.warning(NetworkDialogRules::kAddressFirst);
     return true;
 }
 
@@ -570,19 +558,19 @@ val WebSession::save()
                                                 m_network.typed[kSendEmailAddr],
                                                 m_network.typed[NetworkParameters::SendEmailPassword]};
         if (const auto field = NetworkDialogRules::firstIncompleteSendingField(typed)) {
-            m_messages.warning(kSendingIncomplete);
+            m_messages.warning(NetworkDialogRules::kSendingIncomplete);
             out.set("focus", kNetworkControls[*field]);
             return out;
         }
         if (m_network.encryption && m_network.security == 0) {
-            m_messages.warning(kNoEncryptionWay);
+            m_messages.warning(NetworkDialogRules::kNoEncryptionWay);
             out.set("focus", kEncryptionBox);
             return out;
         }
     }
     if (m_network.ftpEdited && m_model && m_model->hasFtpSection) {
         if (const auto field = NetworkDialogRules::firstEmptyFtpField(m_network.ftp)) {
-            m_messages.warning(kFtpIncomplete);
+            m_messages.warning(NetworkDialogRules::kFtpIncomplete);
             out.set("focus", kFtpControls[*field]);
             return out;
         }
@@ -601,17 +589,7 @@ val WebSession::save()
     // The click on "Save to card" answered the save question.
     m_messages.answerNextQuestion(MessageAnswer::Ok);
     m_placeSound = false;
-    m_core->saveAll();
-    const std::vector<Message> shown = m_messages.take();
-    bool reported = false;
-    bool failed = false;
-    for (const Message& m : shown) {
-        reported = reported || m.icon == MessageIcon::Information;
-        failed = failed || m.icon == MessageIcon::Error;
-    }
-    for (const Message& m : shown)
-        m_messages.show(m);
-    const bool ok = reported && !failed;
+    const bool ok = m_core->saveAll();
     out.set("ok", ok);
     if (const auto card = readFile(kCard / "GSM" / fileName()); ok && card)
         out.set("card", bytes(*card));
@@ -631,7 +609,8 @@ void WebSession::cardWriteFailed(std::string cause)
     std::erase_if(shown, [](const Message& m) { return m.icon == MessageIcon::Information; });
     for (const Message& m : shown)
         m_messages.show(m);
-    m_messages.show({kSaveFailed, MessageTitle::Tips, MessageIcon::Error, MessageButtons::Ok, std::move(cause)});
+    m_messages.show(
+        {MainParaCore::kSaveFailed, MessageTitle::Tips, MessageIcon::Error, MessageButtons::Ok, std::move(cause)});
 }
 
 val WebSession::soundFile(val samples)
@@ -683,5 +662,5 @@ std::string WebSession::soundRenamed(bool ok)
 
 void WebSession::soundWritten(bool ok, std::string cause)
 {
-    m_placement.written(ok, cause);
+    m_placement.written(ok, std::string(GameCallPlacement::kSoundFile), cause);
 }

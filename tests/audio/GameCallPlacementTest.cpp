@@ -63,8 +63,7 @@ TEST(GameCallPlacement, RenameAndWriteOutcomesAreReported)
     RecordingMessageService messages;
     GameCallPlacement placement(messages);
     EXPECT_EQ(placement.renamed(true), Next::Write);
-    EXPECT_EQ(messages.shown().back().text, "OK,audio file have been saved !");
-    EXPECT_EQ(messages.shown().back().title, MessageTitle::Application);
+    EXPECT_TRUE(messages.shown().empty()) << "nothing is saved yet";
 
     EXPECT_EQ(placement.renamed(false), Next::GiveUp);
     EXPECT_EQ(messages.shown().back().text,
@@ -72,11 +71,18 @@ TEST(GameCallPlacement, RenameAndWriteOutcomesAreReported)
     EXPECT_EQ(messages.shown().back().icon, MessageIcon::Warning);
 
     const std::size_t before = messages.shown().size();
-    placement.written(true, "");
-    EXPECT_EQ(messages.shown().size(), before) << "a placed sound needs no word";
-    placement.written(false, "NotAllowedError");
-    EXPECT_EQ(messages.shown().back().text, "Transform Failed.");
+    placement.written(true, "E:\\DCIM\\100KRTIM\\ADUI0001.WAV", "");
+    EXPECT_EQ(messages.shown().size(), before) << "a placed sound with nothing renamed needs no word";
+    placement.written(false, "E:\\DCIM\\100KRTIM\\ADUI0001.WAV", "NotAllowedError");
+    EXPECT_EQ(messages.shown().back().text, "Failed to delete E:\\DCIM\\100KRTIM\\ADUI0001.WAV !");
     EXPECT_EQ(messages.shown().back().detail, "NotAllowedError");
+
+    // After renames, the placed sound is told, and only then.
+    ASSERT_EQ(placement.start(true, false), Next::Rename);
+    ASSERT_EQ(placement.renamed(true), Next::Write);
+    placement.written(true, "E:\\DCIM\\100KRTIM\\ADUI0001.WAV", "");
+    EXPECT_EQ(messages.shown().back().text, "OK,audio file have been saved !");
+    EXPECT_EQ(messages.shown().back().title, MessageTitle::Application);
     placement.conversionFailed("EncodingError: unable to decode");
     EXPECT_EQ(messages.shown().back().detail, "EncodingError: unable to decode");
 }
