@@ -6,6 +6,7 @@
 #include "models/DialogLayouts.h"
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -80,19 +81,6 @@ int checkValue(WorkDaySelection::Check check)
         break;
     }
     return CameraDialogForm::kUnchecked;
-}
-
-// The first `limit` characters of UTF-8 text, as an edit field with a
-// length limit keeps them.
-std::string firstCharacters(std::string_view text, int limit)
-{
-    int count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) != 0x80 && count++ == limit)
-            return std::string(text.substr(0, i));
-    }
-    return std::string(text);
 }
 
 std::optional<std::array<int, 3>> parseNumbers(std::string_view text, char separator, std::size_t minimum)
@@ -286,7 +274,9 @@ void CameraDialogForm::store(CameraSettings& record, std::string& audioPath) con
         choice.choose(m_audio.fieldText(), true);
         choice.store(valueOf(Ctl::GameCall) > 0);
     }
-    if (has(Ctl::SelectAll))
+    // A Work Day group the model's dialog switches off cannot have been
+    // edited: its mask goes back as it came.
+    if (has(Ctl::SelectAll) && !m_disabledForLife.contains(Ctl::SelectAll))
         record.setValue(K::WorkDay, m_workDays.mask());
     if (!m_shape->sendToRadios.empty()) {
         const int sendTo = checkedRadio(m_shape->sendToRadios);
@@ -372,7 +362,9 @@ void CameraDialogForm::setText(int ctrlId, std::string_view text)
     if (!field || !field->enabled)
         return;
     if (ctrlId == Ctl::CameraName && field->visible) {
-        field->text = field->maxLength > 0 ? firstCharacters(text, field->maxLength) : std::string(text);
+        // In bytes as the file keeps the name, cut at a whole character.
+        field->text = field->maxLength > 0 ? std::string(leadingBytes(text, static_cast<std::size_t>(field->maxLength)))
+                                           : std::string(text);
         m_edited = true;
     } else if (ctrlId == Ctl::ClockDate) {
         if (const auto date = parseNumbers(text, '-', 3)) {

@@ -69,7 +69,7 @@ public:
         int value = -1;
         /// An edit field's text; a picker's "YYYY-MM-DD" or "HH:MM:SS".
         std::string text;
-        /// Characters an edit field takes, 0 for no limit.
+        /// Bytes an edit field takes, as the file stores its text; 0 for no limit.
         int maxLength = 0;
     };
 

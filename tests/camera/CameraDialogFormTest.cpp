@@ -248,9 +248,10 @@ TEST_F(CameraDialogFormTest, WorkDaysAndCameraName)
     CameraSettings named = defaults(tq480);
     Form fourG(tq480, named, "", messages, clock);
     fourG.setText(Ctl::CameraName, "Fütterung am Waldrand 7");
-    EXPECT_EQ(control(fourG, Ctl::CameraName).text, "Fütterung am Waldran") << "20 characters, not bytes";
+    EXPECT_EQ(control(fourG, Ctl::CameraName).text, "Fütterung am Waldra")
+        << "20 bytes, as the file keeps them: the ü takes two";
     fourG.store(named, sound);
-    EXPECT_EQ(named.cameraName(), "Fütterung am Waldran");
+    EXPECT_EQ(named.cameraName(), "Fütterung am Waldra");
 }
 
 } // namespace
