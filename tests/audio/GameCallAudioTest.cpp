@@ -1,6 +1,7 @@
 #include "TestDrives.h"
 #include "audio/ConversionTool.h"
 #include "audio/GameCallAudio.h"
+#include "audio/GameCallWav.h"
 #include "camera/CameraDefaults.h"
 #include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
@@ -119,6 +120,19 @@ TEST_F(GameCallAudioTest, EveryInputFormatGivesTheCameraFormat)
         EXPECT_EQ(le32(wav, 40), wav.size() - 44) << name;
     }
     EXPECT_TRUE(messages.shown().empty()) << "no DCIM folder: created without a question";
+}
+
+// The web page writes the camera's file itself: it must be the file the
+// desktop's conversion makes, header and samples alike.
+TEST_F(GameCallAudioTest, TheWebPagesFileIsTheConversionsFile)
+{
+    tool->startStaging();
+    ASSERT_EQ(place(tone("call.wav")), 1);
+    const std::string converted = TestDrives::readText(sound());
+    ASSERT_GT(converted.size(), GameCallWav::kHeaderSize);
+    const std::string samples = converted.substr(GameCallWav::kHeaderSize);
+    const std::vector<std::uint8_t> bytes(samples.begin(), samples.end());
+    EXPECT_EQ(GameCallWav::fileBytes(bytes), converted);
 }
 
 // The user's path reaches the program as one argument: nothing in it is run.
