@@ -520,6 +520,9 @@ async function openCard() {
     startSession(entry, await card.readFile(root, state.cardPath));
   } catch (error) {
     showMessages([{icon: 'error', text: `The card could not be opened.`, detail: String(error)}]);
+  } finally {
+    // Counts the openings, so a script (the tests) can wait for one to end.
+    document.body.dataset.opened = String(Number(document.body.dataset.opened || 0) + 1);
   }
 }
 

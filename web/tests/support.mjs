@@ -170,10 +170,13 @@ export async function save(page) {
   return page.evaluate(() => document.querySelector('[role="status"]').textContent);
 }
 
+/// Presses "Open card" and waits until the card is read and the page drawn
+/// from it (the clock's timer redraws the page meanwhile, so a changed page
+/// alone says nothing).
 export async function openCard(page) {
-  const before = await page.evaluate(() => document.getElementById('settings').firstElementChild);
+  const before = await page.evaluate(() => Number(document.body.dataset.opened || 0));
   await click(page, 'Open card');
-  await page.waitForFunction((before) => document.getElementById('settings').firstElementChild !== before, {}, before);
+  await page.waitForFunction((before) => Number(document.body.dataset.opened || 0) > before, {}, before);
 }
 
 /// The ".BIN" codec's transform (each byte complemented), to read an encoded file.
