@@ -1,6 +1,11 @@
 #pragma once
 
 #include "TestDrives.h"
+#include "camera/CKRT_CamPara4GDlg.h"
+#include "camera/CKRT_CamParaGroup1Dlg.h"
+#include "camera/CKRT_CamParaRV718WDlg.h"
+#include "camera/CKRT_CamParaRV720QDlg.h"
+#include "camera/CKRT_CamParaTQ240Dlg.h"
 #include "camera/CameraDefaults.h"
 #include "context/AppContext.h"
 #include "models/ModelCatalogue.h"
@@ -12,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -34,6 +40,24 @@ protected:
         return settings();
     }
     CameraSettings& settings() { return context->records().cameraSettings; }
+
+    /// The camera settings dialog the main dialog opens for the model.
+    std::unique_ptr<CameraSettingsDialog> openCameraDialog(const ModelDescriptor& model)
+    {
+        const std::string entry(model.listEntry);
+        switch (model.cameraDialog) {
+        case ModelCatalogue::kFullCameraDialog:
+            return std::make_unique<CKRT_CamParaRV718WDlg>(*context, entry);
+        case ModelCatalogue::k4GCameraDialog:
+            return std::make_unique<CKRT_CamPara4GDlg>(*context, entry);
+        case ModelCatalogue::kLayoutDCameraDialog:
+            return std::make_unique<CKRT_CamParaRV720QDlg>(*context, entry);
+        case ModelCatalogue::kLayoutACameraDialog:
+            return std::make_unique<CKRT_CamParaTQ240Dlg>(*context, entry);
+        default:
+            return std::make_unique<CKRT_CamParaGroup1Dlg>(*context, entry);
+        }
+    }
 
     static QComboBox* combo(QWidget* d, int id) { return control<QComboBox>(d, id); }
     static QAbstractButton* button(QWidget* d, int id) { return control<QAbstractButton>(d, id); }

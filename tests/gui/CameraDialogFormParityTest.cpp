@@ -1,8 +1,3 @@
-#include "camera/CKRT_CamPara4GDlg.h"
-#include "camera/CKRT_CamParaGroup1Dlg.h"
-#include "camera/CKRT_CamParaRV718WDlg.h"
-#include "camera/CKRT_CamParaRV720QDlg.h"
-#include "camera/CKRT_CamParaTQ240Dlg.h"
 #include "camera/CameraDialogForm.h"
 #include "models/CameraLayoutKeys.h"
 
@@ -27,23 +22,6 @@ using Form = CameraDialogForm;
 class CameraDialogFormParityTest : public CameraDialogFixture
 {
 protected:
-    std::unique_ptr<QDialog> openDialog(const ModelDescriptor& model)
-    {
-        const std::string entry(model.listEntry);
-        switch (model.cameraDialog) {
-        case ModelCatalogue::kFullCameraDialog:
-            return std::make_unique<CKRT_CamParaRV718WDlg>(*context, entry);
-        case ModelCatalogue::k4GCameraDialog:
-            return std::make_unique<CKRT_CamPara4GDlg>(*context, entry);
-        case ModelCatalogue::kLayoutDCameraDialog:
-            return std::make_unique<CKRT_CamParaRV720QDlg>(*context, entry);
-        case ModelCatalogue::kLayoutACameraDialog:
-            return std::make_unique<CKRT_CamParaTQ240Dlg>(*context, entry);
-        default:
-            return std::make_unique<CKRT_CamParaGroup1Dlg>(*context, entry);
-        }
-    }
-
     /// A record as a card in use holds it: every key of the layout at a
     /// value other than its default, a picked clock, some work days.
     static CameraSettings inUse(const ModelDescriptor& model)
@@ -119,7 +97,7 @@ TEST_F(CameraDialogFormParityTest, EveryModelsFormShowsAndStoresWhatItsDialogDoe
             context->records().gameCallAudioPath.clear();
 
             Form form(model, record, "", messages, clock);
-            auto dialog = openDialog(model);
+            auto dialog = openCameraDialog(model);
             compare(form, *dialog, what);
 
             CameraSettings stored = record;

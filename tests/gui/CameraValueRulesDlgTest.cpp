@@ -1,9 +1,4 @@
 #include "CameraDialogFixture.h"
-#include "camera/CKRT_CamPara4GDlg.h"
-#include "camera/CKRT_CamParaGroup1Dlg.h"
-#include "camera/CKRT_CamParaRV718WDlg.h"
-#include "camera/CKRT_CamParaRV720QDlg.h"
-#include "camera/CKRT_CamParaTQ240Dlg.h"
 #include "camera/CameraDialogBindings.h"
 #include "camera/CameraValueRules.h"
 #include "models/CameraDialogVariants.h"
@@ -29,28 +24,11 @@ using K = CameraKey;
 class CameraValueRulesDlgTest : public CameraDialogFixture
 {
 protected:
-    std::unique_ptr<CameraSettingsDialog> open(const ModelDescriptor& model)
-    {
-        const std::string entry(model.listEntry);
-        switch (model.cameraDialog) {
-        case ModelCatalogue::kFullCameraDialog:
-            return std::make_unique<CKRT_CamParaRV718WDlg>(*context, entry);
-        case ModelCatalogue::k4GCameraDialog:
-            return std::make_unique<CKRT_CamPara4GDlg>(*context, entry);
-        case ModelCatalogue::kLayoutDCameraDialog:
-            return std::make_unique<CKRT_CamParaRV720QDlg>(*context, entry);
-        case ModelCatalogue::kLayoutACameraDialog:
-            return std::make_unique<CKRT_CamParaTQ240Dlg>(*context, entry);
-        default:
-            return std::make_unique<CKRT_CamParaGroup1Dlg>(*context, entry);
-        }
-    }
-
     /// The radio of `ids` the dialog shows checked for a stored value, -1 for none.
     int checkedFor(const ModelDescriptor& model, CameraKey key, int value, std::span<const int> ids)
     {
         record(std::string(model.listEntry).c_str()).setValue(key, value);
-        auto dialog = open(model);
+        auto dialog = openCameraDialog(model);
         for (std::size_t i = 0; i < ids.size(); ++i) {
             if (button(dialog.get(), ids[i])->isChecked())
                 return static_cast<int>(i);
@@ -63,7 +41,7 @@ TEST_F(CameraValueRulesDlgTest, EveryDropListHoldsTheItemsOfItsRule)
 {
     for (const ModelDescriptor& model : ModelCatalogue::all()) {
         record(std::string(model.listEntry).c_str());
-        auto dialog = open(model);
+        auto dialog = openCameraDialog(model);
         const int dialogId = model.cameraDialog;
         for (const auto group :
              {CameraDialogBindings::lists(dialogId), CameraDialogBindings::extensionLists(dialogId),
@@ -114,7 +92,7 @@ TEST_F(CameraValueRulesDlgTest, TheDatePickerTakesEveryYearOfAValidClockAndTheNa
 {
     for (const ModelDescriptor& model : ModelCatalogue::all()) {
         record(std::string(model.listEntry).c_str());
-        auto dialog = open(model);
+        auto dialog = openCameraDialog(model);
         const auto* date = control<QDateTimeEdit>(dialog.get(), Ctl::ClockDate);
         ASSERT_NE(date, nullptr) << model.listEntry;
         EXPECT_LE(date->minimumDate(), QDate(CUtil::kFirstClockYear, 1, 1)) << model.listEntry;
