@@ -4,6 +4,7 @@
 #include "models/DialogLayouts.h"
 #include "network/NetworkDialogRules.h"
 #include "network/SmtpProviders.h"
+#include "web/WebValues.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <vector>
 
 using emscripten::val;
+using namespace WebValues;
 
 namespace {
 
@@ -32,52 +34,6 @@ constexpr int kEncryptionBox = 1001;
 constexpr std::array<int, 3> kSecurityRadios{1056, 1057, 1058};
 constexpr std::size_t kSendEmailAddr = NetworkParameters::SendEmailAddr;
 
-
-val array(const std::vector<std::string>& items)
-{
-    val out = val::array();
-    for (const std::string& item : items)
-        out.call<void>("push", item);
-    return out;
-}
-
-val bytes(const std::string& data)
-{
-    return val::global("Uint8Array")
-        .new_(emscripten::typed_memory_view(data.size(), reinterpret_cast<const unsigned char*>(data.data())));
-}
-
-std::optional<std::string> readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-const DialogLayout& layout(const char* name)
-{
-    return *DialogLayouts::find(name);
-}
-
-std::string label(const char* layoutName, int ctrlId)
-{
-    return std::string(DialogLayouts::labelText(layout(layoutName), ctrlId));
-}
-
-std::string widgetText(const char* layoutName, int ctrlId)
-{
-    const LayoutWidget* w = DialogLayouts::widget(layout(layoutName), ctrlId);
-    return w ? std::string(w->text) : std::string();
-}
-
-std::string groupOf(const char* layoutName, int ctrlId)
-{
-    const DialogLayout& l = layout(layoutName);
-    const LayoutWidget* w = DialogLayouts::widget(l, ctrlId);
-    return w ? std::string(DialogLayouts::groupTitle(l, *w)) : std::string();
-}
-
 // The address control takes digits only, 0 to 255 in each part; an empty part is 0.
 int ipPart(const std::string& text)
 {
@@ -88,27 +44,6 @@ int ipPart(const std::string& text)
         value = std::min(value * 10 + (c - '0'), 255);
     }
     return value;
-}
-
-const char* kindName(CameraDialogForm::Kind kind)
-{
-    switch (kind) {
-    case CameraDialogForm::Kind::List:
-        return "list";
-    case CameraDialogForm::Kind::Radio:
-        return "radio";
-    case CameraDialogForm::Kind::Check:
-        return "check";
-    case CameraDialogForm::Kind::Edit:
-        return "edit";
-    case CameraDialogForm::Kind::Date:
-        return "date";
-    case CameraDialogForm::Kind::Time:
-        return "time";
-    case CameraDialogForm::Kind::Button:
-        break;
-    }
-    return "button";
 }
 
 } // namespace

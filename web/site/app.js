@@ -4,7 +4,8 @@
 // the card and the core.
 import createKrt from './krt.js';
 import * as card from './card.js';
-import {convert} from './sound.js';
+import {convert, placeOnCard} from './sound.js';
+import {accessKey, clearMessages, el, fieldset, nextId, plain, section, setVisible, showMessages, textField} from './dom.js';
 
 const params = new URLSearchParams(location.search);
 const useOpfs = params.get('card') === 'opfs';
@@ -18,51 +19,7 @@ let root;           // the card's directory handle, once opened
 let soundFileChosen; // the File behind the camera form's audio path
 const controls = new Map(); // ctrlId -> element, for the camera form
 
-// "Default Setting (&D)": the mnemonic becomes the access key.
-function plain(text) {
-  return text.replace(/&(.)/, '$1');
-}
-function accessKey(text) {
-  const match = /&(.)/.exec(text);
-  return match ? match[1].toLowerCase() : '';
-}
-
-function el(tag, attributes = {}, ...children) {
-  const node = document.createElement(tag);
-  for (const [key, value] of Object.entries(attributes)) {
-    if (value === undefined || value === false)
-      continue;
-    if (key === 'text')
-      node.textContent = value;
-    else if (key.startsWith('on'))
-      node.addEventListener(key.slice(2), value);
-    else
-      node.setAttribute(key, value === true ? '' : value);
-  }
-  node.append(...children);
-  return node;
-}
-
-let uid = 0;
-const nextId = (prefix) => `${prefix}-${++uid}`;
-
-// ---- messages -------------------------------------------------------------
-
-function showMessages(messages) {
-  for (const message of messages) {
-    const line = message.detail ? `${message.text} (${message.detail})` : message.text;
-    if (message.icon === 'information') {
-      $('status').textContent = line;
-    } else {
-      const item = el('p', {class: `message ${message.icon}`}, line);
-      $('alerts').append(item);
-    }
-  }
-}
-
-function clearMessages() {
-  $('alerts').replaceChildren();
-}
+// ---- messages
 
 function ask(text) {
   // The browser's own modal box: keyboard and screen readers know it.
@@ -75,25 +32,6 @@ function refresh() {
   state = session.state();
   showMessages(state.messages);
   update();
-}
-
-function section(title, id) {
-  const heading = el('h2', {id: `${id}-heading`, text: title});
-  return el('section', {class: 'settings-section', id, 'aria-labelledby': heading.id}, heading);
-}
-
-function fieldset(legend, cls = '') {
-  return el('fieldset', {class: `group ${cls}`}, el('legend', {text: legend.trim()}));
-}
-
-function textField(labelText, value, onchange, extra = {}) {
-  const id = nextId('f');
-  const input = el('input', {id, type: extra.password ? 'password' : 'text', autocomplete: 'off',
-    spellcheck: 'false', ...extra.attributes});
-  input.value = value;
-  input.addEventListener('change', () => onchange(input.value));
-  const label = el('label', {for: id, class: 'label', text: labelText});
-  return {row: el('div', {class: 'field'}, label, input), input, label};
 }
 
 function build() {
@@ -384,10 +322,6 @@ function buildSound() {
   return s;
 }
 
-function setVisible(node, visible) {
-  node.hidden = !visible;
-}
-
 function update() {
   document.title = state.title;
   // Contacts.
@@ -612,35 +546,8 @@ async function placeSound(file) {
     refresh();
     return;
   }
-  try {
-    for (const folder of places.folders)
-      await card.makeFolder(root, folder);
-    const plan = session.soundStart(await card.exists(root, places.picture), await card.exists(root, places.video));
-    let next = plan.next;
-    if (next === 'rename') {
-      let ok = true;
-      for (const r of plan.renames) {
-        try {
-          await card.rename(root, r.from, r.to);
-        } catch {
-          ok = false;
-          break;
-        }
-      }
-      next = session.soundRenamed(ok);
-    }
-    if (next === 'write') {
-      try {
-        await card.writeFile(root, places.sound, wav);
-        session.soundWritten(true, '');
-        sound.placed.textContent = `${places.sound.slice(1)}: ${wav.length} bytes.`;
-      } catch (error) {
-        session.soundWritten(false, `${error.name}: ${error.message}`);
-      }
-    }
-  } catch (error) {
-    session.soundWritten(false, `${error.name}: ${error.message}`);
-  }
+  if (await placeOnCard(session, root, places, wav))
+    sound.placed.textContent = `${places.sound.slice(1)}: ${wav.length} bytes.`;
   refresh();
 }
 
