@@ -10,10 +10,7 @@ CKRT_CamPara4GDlg::CKRT_CamPara4GDlg(AppContext& context, std::string listEntry,
     initialise({.table = CameraDialogVariants::dialog204(),
                 .className = "CKRT_CamPara4GDlg",
                 .unknownModel = UnknownModel::InvalidCall,
-                .dialog = ModelCatalogue::k4GCameraDialog,
-                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::k4GCameraDialog),
-                .ftpRadio = CameraCtl::SendTo4,
-                .smsQuestion = kSmsQuestion4G});
+                .dialog = ModelCatalogue::k4GCameraDialog});
 }
 
 CKRT_CamPara4GDlg::~CKRT_CamPara4GDlg() = default;

@@ -11,10 +11,7 @@ CKRT_CamParaGroup1Dlg::CKRT_CamParaGroup1Dlg(AppContext& context, std::string li
     initialise({.table = CameraDialogVariants::dialog158(),
                 .className = "CKRT_CamParaGroup1Dlg",
                 .unknownModel = UnknownModel::Refused,
-                .dialog = ModelCatalogue::kGroup1CameraDialog,
-                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::kGroup1CameraDialog),
-                .sendToNone = CameraDialogRules::kNone,
-                .smsQuestion = kSmsQuestion3G});
+                .dialog = ModelCatalogue::kGroup1CameraDialog});
 }
 
 CKRT_CamParaGroup1Dlg::~CKRT_CamParaGroup1Dlg() = default;

@@ -10,10 +10,7 @@ CKRT_CamParaRV718WDlg::CKRT_CamParaRV718WDlg(AppContext& context, std::string li
     initialise({.table = CameraDialogVariants::dialog143(),
                 .className = "CKRT_CamParaRV718WDlg",
                 .unknownModel = UnknownModel::InvalidCall,
-                .dialog = ModelCatalogue::kFullCameraDialog,
-                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::kFullCameraDialog),
-                .ftpRadio = CameraCtl::SendToFtp,
-                .smsQuestion = kSmsQuestion4G});
+                .dialog = ModelCatalogue::kFullCameraDialog});
 }
 
 CKRT_CamParaRV718WDlg::~CKRT_CamParaRV718WDlg() = default;

@@ -17,9 +17,7 @@ CKRT_CamParaRV720QDlg::CKRT_CamParaRV720QDlg(AppContext& context, std::string li
     initialise({.table = {},
                 .className = "CKRT_CamParaRV720QDlg",
                 .unknownModel = UnknownModel::Ignored,
-                .dialog = ModelCatalogue::kLayoutDCameraDialog,
-                .sendToRadios = {},
-                .smsQuestion = kSmsQuestion4G});
+                .dialog = ModelCatalogue::kLayoutDCameraDialog});
 }
 
 CKRT_CamParaRV720QDlg::~CKRT_CamParaRV720QDlg() = default;

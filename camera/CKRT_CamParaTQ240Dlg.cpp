@@ -10,10 +10,7 @@ CKRT_CamParaTQ240Dlg::CKRT_CamParaTQ240Dlg(AppContext& context, std::string list
     initialise({.table = {},
                 .className = "CKRT_CamParaTQ240Dlg",
                 .unknownModel = UnknownModel::Ignored,
-                .dialog = ModelCatalogue::kLayoutACameraDialog,
-                .sendToRadios = CameraDialogBindings::sendToRadios(ModelCatalogue::kLayoutACameraDialog),
-                .sendToNone = CameraDialogRules::kNone,
-                .timeLapsePirRule = CameraDialogBindings::hasTimeLapsePirRule(ModelCatalogue::kLayoutACameraDialog)});
+                .dialog = ModelCatalogue::kLayoutACameraDialog});
 }
 
 CKRT_CamParaTQ240Dlg::~CKRT_CamParaTQ240Dlg() = default;

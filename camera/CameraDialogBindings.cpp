@@ -1,5 +1,6 @@
 #include "camera/CameraDialogBindings.h"
 
+#include "camera/CameraDialogRules.h"
 #include "models/CameraDialogVariants.h"
 #include "models/ModelCatalogue.h"
 
@@ -112,6 +113,22 @@ constexpr int kSendTo204[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::Sen
 constexpr int kSendTo158[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3};
 constexpr int kSendTo156[] = {Ctl::SendToLocal, Ctl::SendToPhone, Ctl::SendTo3, Ctl::SendTo4};
 
+constexpr std::string_view kSmsQuestion4G =
+    "Electricity will consume faster if open the 4G communications functions, sure ?";
+constexpr std::string_view kSmsQuestion3G =
+    "Electricity will consume faster if open the 3G communications functions, sure ?";
+
+constexpr CameraDialogShape kShapes[] = {
+    // " Cloudnest", " Email [GPRS]", " Phone [MMS]", "FTP": the last leads to the FTP settings.
+    {ModelCatalogue::kFullCameraDialog, kSendTo143, Ctl::SendToFtp, 0, kSmsQuestion4G, true},
+    {ModelCatalogue::k4GCameraDialog, kSendTo204, Ctl::SendTo4, 0, kSmsQuestion4G, true},
+    {ModelCatalogue::kLayoutDCameraDialog, {}, 0, 0, kSmsQuestion4G, true},
+    // " Local" 0, " Phone [MMS]" 1, " Email [GPRS]" 2, " Call" 3.
+    {ModelCatalogue::kLayoutACameraDialog, kSendTo156, 0, CameraDialogRules::kNone, kSmsQuestion4G, false},
+    // " Phone [MMS]" 0, " Email [MMS]" 1, " Email [GPRS]" 2.
+    {ModelCatalogue::kGroup1CameraDialog, kSendTo158, 0, CameraDialogRules::kNone, kSmsQuestion3G, true},
+};
+
 // " Manual" (dialog 204: "Batch"), " Daily Report", " Instant", " Off".
 constexpr int kSendModeRadioCount = 4;
 
@@ -179,20 +196,19 @@ int offsetOf(CameraKey key)
     return key == K::GameCallPlayTime ? -1 : 0;
 }
 
+const CameraDialogShape* shape(int dialog)
+{
+    for (const CameraDialogShape& s : kShapes) {
+        if (s.dialog == dialog)
+            return &s;
+    }
+    return nullptr;
+}
+
 std::span<const int> sendToRadios(int dialog)
 {
-    switch (dialog) {
-    case ModelCatalogue::kFullCameraDialog:
-        return kSendTo143;
-    case ModelCatalogue::k4GCameraDialog:
-        return kSendTo204;
-    case ModelCatalogue::kGroup1CameraDialog:
-        return kSendTo158;
-    case ModelCatalogue::kLayoutACameraDialog:
-        return kSendTo156;
-    default:
-        return {};
-    }
+    const CameraDialogShape* s = shape(dialog);
+    return s ? s->sendToRadios : std::span<const int>{};
 }
 
 int sendModeRadioCount(int dialog)
@@ -202,7 +218,8 @@ int sendModeRadioCount(int dialog)
 
 bool hasTimeLapsePirRule(int dialog)
 {
-    return dialog != ModelCatalogue::kLayoutACameraDialog;
+    const CameraDialogShape* s = shape(dialog);
+    return s && s->timeLapsePirRule;
 }
 
 } // namespace CameraDialogBindings

@@ -4,12 +4,28 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 /// A drop list of a camera settings dialog and the record key it edits.
 struct ListBinding
 {
     int ctrlId;
     CameraKey key;
+};
+
+/// What differs between the camera settings dialogs besides their layouts
+/// and per-model tables: the send-to radios in stored-value order (unless a
+/// model's row gives another), the radio that leads to the FTP settings (0:
+/// none), what Send To stores with no radio chosen, the question SMS Control
+/// "ON" asks, and whether the Time Lapse / PIR Trigger rule applies.
+struct CameraDialogShape
+{
+    int dialog;
+    std::span<const int> sendToRadios;
+    int ftpRadio;
+    int sendToNone;
+    std::string_view smsQuestion;
+    bool timeLapsePirRule;
 };
 
 /// Which drop list of which camera dialog edits which key: what the dialogs
@@ -29,6 +45,9 @@ namespace CameraDialogBindings {
 
 /// A list position is the value minus this ("Replay Time" shows -1 as "OFF").
 [[nodiscard]] int offsetOf(CameraKey key);
+
+/// The shape of dialog 143, 154, 156, 158 or 204; nullptr for another number.
+[[nodiscard]] const CameraDialogShape* shape(int dialog);
 
 /// The dialog's send-to radios in stored-value order, where Send To is a
 /// group of radios (dialog 154 has a drop list); a model's row of dialog

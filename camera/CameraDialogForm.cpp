@@ -19,27 +19,6 @@ namespace Ctl = CameraCtl;
 using namespace CameraDialogRules;
 using K = CameraKey;
 
-constexpr std::string_view kSmsQuestion4G =
-    "Electricity will consume faster if open the 4G communications functions, sure ?";
-constexpr std::string_view kSmsQuestion3G =
-    "Electricity will consume faster if open the 3G communications functions, sure ?";
-
-constexpr int kSendTo143[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4, Ctl::SendToFtp};
-// " Cloudnest", " Email [GPRS]", " Phone [MMS]", "FTP": the last leads to the FTP settings.
-constexpr int kSendTo204[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3, Ctl::SendTo4};
-// " Phone [MMS]" 0, " Email [MMS]" 1, " Email [GPRS]" 2.
-constexpr int kSendTo158[] = {Ctl::SendTo1, Ctl::SendTo2, Ctl::SendTo3};
-// " Local" 0, " Phone [MMS]" 1, " Email [GPRS]" 2, " Call" 3.
-constexpr int kSendTo156[] = {Ctl::SendToLocal, Ctl::SendToPhone, Ctl::SendTo3, Ctl::SendTo4};
-
-constexpr CameraDialogShape kShapes[] = {
-    {ModelCatalogue::kFullCameraDialog, kSendTo143, Ctl::SendToFtp, 0, kSmsQuestion4G, true},
-    {ModelCatalogue::k4GCameraDialog, kSendTo204, Ctl::SendTo4, 0, kSmsQuestion4G, true},
-    {ModelCatalogue::kLayoutDCameraDialog, {}, 0, 0, kSmsQuestion4G, true},
-    {ModelCatalogue::kLayoutACameraDialog, kSendTo156, 0, kNone, kSmsQuestion4G, false},
-    {ModelCatalogue::kGroup1CameraDialog, kSendTo158, 0, kNone, kSmsQuestion3G, true},
-};
-
 constexpr std::array kSendModeRadios{Ctl::SendMode1, Ctl::SendMode2, Ctl::SendMode3, Ctl::SendMode4};
 constexpr std::array kDayBoxes{Ctl::Sunday,   Ctl::Monday, Ctl::Tuesday, Ctl::Wednesday,
                                Ctl::Thursday, Ctl::Friday, Ctl::Saturday};
@@ -114,22 +93,9 @@ std::string twoDigits(int value)
 
 } // namespace
 
-namespace CameraDialogShapes {
-
-const CameraDialogShape* find(int dialog)
-{
-    for (const CameraDialogShape& shape : kShapes) {
-        if (shape.dialog == dialog)
-            return &shape;
-    }
-    return nullptr;
-}
-
-} // namespace CameraDialogShapes
-
 CameraDialogForm::CameraDialogForm(const ModelDescriptor& model, CameraSettings record, std::string audioPath,
                                    MessageService& messages, const Clock& clock)
-    : m_model(model), m_shape(CameraDialogShapes::find(model.cameraDialog)), m_record(std::move(record)),
+    : m_model(model), m_shape(CameraDialogBindings::shape(model.cameraDialog)), m_record(std::move(record)),
       m_audioPath(std::move(audioPath)), m_messages(messages), m_clock(clock), m_audio(m_audioPath, messages)
 {
     if (model.cameraDialog == ModelCatalogue::kFullCameraDialog)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/CameraDialogBindings.h"
 #include "camera/CameraDialogRules.h"
 #include "camera/WorkDaySelection.h"
 #include "context/CameraSettings.h"
@@ -16,26 +17,6 @@
 class Clock;
 class MessageService;
 struct DialogLayout;
-
-/// What differs between the camera settings dialogs besides their layouts
-/// and tables: the send-to radios in stored-value order (unless a model's
-/// row gives another), the radio that leads to the FTP settings, what Send
-/// To stores with no radio chosen, the question SMS Control "ON" asks, and
-/// whether the Time Lapse / PIR Trigger rule applies.
-struct CameraDialogShape
-{
-    int dialog;
-    std::span<const int> sendToRadios;
-    int ftpRadio;
-    int sendToNone;
-    std::string_view smsQuestion;
-    bool timeLapsePirRule;
-};
-
-namespace CameraDialogShapes {
-/// The shape of dialog 143, 154, 156, 158 or 204; nullptr for another number.
-[[nodiscard]] const CameraDialogShape* find(int dialog);
-} // namespace CameraDialogShapes
 
 /// A model's camera settings dialog without widgets, for a front end
 /// without Qt: the controls its layout holds as the model's row adapts

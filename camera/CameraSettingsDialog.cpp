@@ -77,6 +77,7 @@ CameraSettingsDialog::CameraSettingsDialog(AppContext& context, std::string list
 void CameraSettingsDialog::initialise(const Shape& shape)
 {
     m_shape = shape;
+    m_rules = CameraDialogBindings::shape(shape.dialog);
     auto* box = findChild<QDialogButtonBox*>();
     const auto [ok, cancel] = setUpOkCancel(box, QStringLiteral("OK (&Y)"), QStringLiteral("Cancel (&N)"));
     connect(ok, &QPushButton::clicked, this, &CameraSettingsDialog::onOk);
@@ -86,9 +87,9 @@ void CameraSettingsDialog::initialise(const Shape& shape)
     for (const ListBinding& binding : CameraDialogBindings::lists(m_shape.dialog)) {
         const int id = binding.ctrlId;
         QComboBox* list = combo(id);
-        if (id == Ctl::TimeLapse && m_shape.timeLapsePirRule)
+        if (id == Ctl::TimeLapse && m_rules->timeLapsePirRule)
             connect(list, &QComboBox::activated, this, &CameraSettingsDialog::timeLapseActivated);
-        else if (id == Ctl::PirTrigger && m_shape.timeLapsePirRule)
+        else if (id == Ctl::PirTrigger && m_rules->timeLapsePirRule)
             connect(list, &QComboBox::activated, this, &CameraSettingsDialog::pirTriggerActivated);
         else if (id == Ctl::SmsControl)
             connect(list, &QComboBox::activated, this, &CameraSettingsDialog::smsControlActivated);
@@ -117,7 +118,7 @@ void CameraSettingsDialog::initialise(const Shape& shape)
             });
         }
     }
-    for (const int id : m_shape.sendToRadios)
+    for (const int id : m_rules->sendToRadios)
         connect(button(id), &QAbstractButton::clicked, this, [this, id] { sendToClicked(id); });
     if (has(Ctl::SendMode1)) {
         for (std::size_t i = 0; i < kSendModeRadios.size(); ++i)
@@ -228,9 +229,9 @@ void CameraSettingsDialog::load()
         showWorkDays();
     }
 
-    if (!m_shape.sendToRadios.empty()) {
+    if (!m_rules->sendToRadios.empty()) {
         const int sendTo = sendToRadio(settings.value(K::SendTo), sendToOrder());
-        for (const int id : m_shape.sendToRadios)
+        for (const int id : m_rules->sendToRadios)
             button(id)->setChecked(id == sendTo);
     }
     if (has(Ctl::SendMode1)) {
@@ -238,7 +239,7 @@ void CameraSettingsDialog::load()
         showSendMode(sendModeRadio(settings.value(K::SendMode), offset, static_cast<int>(kSendModeRadios.size())));
     }
 
-    if (m_shape.timeLapsePirRule) {
+    if (m_rules->timeLapsePirRule) {
         m_timeLapsePir = TimeLapsePirRule(pirOffPosition());
         combo(Ctl::PirTrigger)
             ->setCurrentIndex(m_timeLapsePir.load(combo(Ctl::TimeLapse)->currentIndex(),
@@ -285,12 +286,12 @@ void CameraSettingsDialog::store()
     if (has(Ctl::SelectAll) && !m_disabledForLife.contains(Ctl::SelectAll))
         settings.setValue(K::WorkDay, m_workDays.mask());
 
-    if (!m_shape.sendToRadios.empty()) {
+    if (!m_rules->sendToRadios.empty()) {
         int sendTo = kNone;
-        for (const int id : m_shape.sendToRadios)
+        for (const int id : m_rules->sendToRadios)
             if (button(id)->isChecked())
                 sendTo = id;
-        settings.setValue(K::SendTo, sendTo == kNone ? m_shape.sendToNone : sendToValue(sendTo, sendToOrder()));
+        settings.setValue(K::SendTo, sendTo == kNone ? m_rules->sendToNone : sendToValue(sendTo, sendToOrder()));
     }
     if (has(Ctl::SendMode1)) {
         settings.setValue(K::SendMode,
@@ -347,7 +348,7 @@ void CameraSettingsDialog::smsControlActivated(int position)
 {
     if (position != 1)
         return;
-    const Message ask{m_shape.smsQuestion, MessageTitle::Tips, MessageIcon::Warning, MessageButtons::OkCancel};
+    const Message ask{std::string(m_rules->smsQuestion), MessageTitle::Tips, MessageIcon::Warning, MessageButtons::OkCancel};
     if (m_context.messages().show(ask) != MessageAnswer::Ok)
         combo(Ctl::SmsControl)->setCurrentIndex(0);
 }
@@ -406,9 +407,9 @@ void CameraSettingsDialog::showWorkDays()
 
 void CameraSettingsDialog::sendToClicked(int ctrlId)
 {
-    for (const int id : m_shape.sendToRadios)
+    for (const int id : m_rules->sendToRadios)
         button(id)->setChecked(id == ctrlId);
-    if (ctrlId == m_shape.ftpRadio) {
+    if (ctrlId == m_rules->ftpRadio) {
         CKRT_FtpSettingDlg ftp(m_context.records().ftpParameters, m_context.messages(), this);
         ftp.exec();
     }
@@ -463,7 +464,7 @@ std::span<const int> CameraSettingsDialog::sendToOrder() const
 {
     if (m_variant)
         return m_variant->sendToRadios;
-    return m_shape.sendToRadios;
+    return m_rules->sendToRadios;
 }
 
 bool CameraSettingsDialog::has(int ctrlId) const

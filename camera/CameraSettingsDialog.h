@@ -60,24 +60,10 @@ protected:
         std::span<const CameraDialogVariant> table;
         const char* className;
         UnknownModel unknownModel;
-        /// The dialog's resource number: which lists edit which keys.
+        /// The dialog's resource number: which lists edit which keys, and
+        /// the rest of what differs between the dialogs (`CameraDialogShape`).
         int dialog;
-        /// The send-to radios, in stored-value order unless the model's row
-        /// gives another; the one that opens the FTP Setting dialog (0: none).
-        std::span<const int> sendToRadios;
-        int ftpRadio = 0;
-        /// What Send To stores when no radio is selected.
-        int sendToNone = 0;
-        /// The question SMS Control "ON" asks.
-        const char* smsQuestion = "";
-        bool timeLapsePirRule = true;
     };
-
-    static constexpr const char* kSmsQuestion4G =
-        "Electricity will consume faster if open the 4G communications functions, sure ?";
-    static constexpr const char* kSmsQuestion3G =
-        "Electricity will consume faster if open the 3G communications functions, sure ?";
-
 
     CameraSettingsDialog(AppContext& context, std::string listEntry, QWidget* parent);
     /// Runs after the subclass has built its layout: adapts it to the model
@@ -116,6 +102,9 @@ private:
     AppContext& m_context;
     std::string m_listEntry;
     Shape m_shape{};
+    /// The rest of what sets this dialog apart: its send-to radios, SMS
+    /// question and rules, from the core's table.
+    const CameraDialogShape* m_rules = nullptr;
     const CameraDialogVariant* m_variant = nullptr;
     std::set<int> m_disabledForLife;
     bool m_refused = false;
