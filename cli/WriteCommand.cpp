@@ -116,7 +116,7 @@ bool writeCard(const Job& job, const std::string& given, std::ostream& out, std:
         return fail("the folder " + files.nativePath(folder).value_or(folder) +
                     " could not be made: " + folderFailureCause(files, folder));
     const std::string native = files.nativePath(path).value_or(path);
-    if (files.exists(path) && !files.isFile(path))
+    if (files.exists(path) && !files.isFile(path) && !files.canReplace(path))
         return fail(native + " was not written: " + writeFailureCause(files, path));
     if (files.exists(path) && !job.yes)
         return fail(native + " exists; --yes replaces it");

@@ -5,9 +5,10 @@
 class FileSystem;
 
 /// Why a write onto a card failed, for the message that reports it: a drive
-/// whose folder is gone, what stands at the path, else what the failed write
-/// itself was told ("the file is read-only", "Read-only file system", "No
-/// space left on device"). Asked right after the failure.
+/// whose folder is gone, else what the failed operation itself was told
+/// (`FileSystem::lastError`: "the file is read-only", "something other than a
+/// file stands there", "Read-only file system", "No space left on device").
+/// Asked right after the failure.
 namespace cli {
 
 /// `path` is the file (over the drive map).
