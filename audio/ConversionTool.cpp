@@ -88,21 +88,21 @@ void ConversionTool::StageConversionTool()
         if (m_stepHook)
             m_stepHook();
     };
-    if (m_files.isDirectory(m_folder)) {
-        if (!EmptyDirectory(m_files, m_folder))
+    if (m_workerFiles.isDirectory(m_folder)) {
+        if (!EmptyDirectory(m_workerFiles, m_folder))
             m_emptyFailed = true;
     } else {
-        m_files.createDirectory(m_folder);
+        m_workerFiles.createDirectory(m_folder);
     }
     step();
     // The platform's program stands for the packaged one; a Windows build
     // that ships FFmpeg's libraries stages them beside it.
-    if (const auto bytes = m_files.readFile(m_program)) {
-        if (m_files.writeFile(m_stagedProgram, *bytes))
-            m_files.setExecutable(m_stagedProgram);
+    if (const auto bytes = m_workerFiles.readFile(m_program)) {
+        if (m_workerFiles.writeFile(m_stagedProgram, *bytes))
+            m_workerFiles.setExecutable(m_stagedProgram);
     }
     step();
-    m_files.setAttributes(m_folder, FileAttribute::Hidden);
+    m_workerFiles.setAttributes(m_folder, FileAttribute::Hidden);
     m_running = false;
 }
 

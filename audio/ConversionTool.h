@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/DriveMap.h"
+#include "platform/FileSystem.h"
+
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -7,7 +10,6 @@
 #include <string_view>
 #include <thread>
 
-class FileSystem;
 class MessageService;
 
 /// The conversion program in its staging folder "C:\KRT_TEMP": copied there
@@ -66,6 +68,10 @@ private:
     void join();
 
     FileSystem& m_files;
+    /// The worker's own file access, over native paths only: nothing it
+    /// keeps (the cause of a failure) is shared with the thread that waits.
+    DriveMap m_nativeOnly;
+    FileSystem m_workerFiles{m_nativeOnly};
     MessageService& m_messages;
     std::string m_program;
     std::string m_folder;
